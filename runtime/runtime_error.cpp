@@ -1,0 +1,55 @@
+#include "runtime_error.h"
+
+#include "message_box.h"
+
+#include <cfenv>
+#include <cstdio>
+#include <cstdlib>
+
+namespace runtime {
+namespace {
+
+const char* describe(ErrorCode code) {
+    switch (code) {
+    case ErrorCode::InvalidArgument:
+        return "Invalid procedure call or argument";
+    case ErrorCode::Overflow:
+        return "Overflow";
+    case ErrorCode::DivisionByZero:
+        return "Division by zero";
+    }
+    return "Unknown error";
+}
+
+} // namespace
+
+RuntimeError::RuntimeError(ErrorCode code) : std::runtime_error(describe(code)), code_(code) {}
+
+QString RuntimeError::description() const {
+    return QString::fromUtf8(describe(code_));
+}
+
+QString RuntimeError::report() const {
+    return QStringLiteral("Run-time error '%1':\n\n%2").arg(number()).arg(description());
+}
+
+void raise(ErrorCode code) {
+    throw RuntimeError(code);
+}
+
+void raiseFloatingPointError(int exceptFlags) {
+    if (exceptFlags & FE_DIVBYZERO)
+        raise(ErrorCode::DivisionByZero);
+    if (exceptFlags & FE_OVERFLOW)
+        raise(ErrorCode::Overflow);
+    raise(ErrorCode::InvalidArgument);
+}
+
+void reportAndEnd(const RuntimeError& error, QWidget* parent) {
+    std::fprintf(stderr, "ZoomkinRace!: run-time error %d: %s\n", error.number(), error.what());
+    showMessageBox(parent, error.report());
+    std::fflush(nullptr);
+    std::_Exit(kRuntimeErrorExitStatus);
+}
+
+} // namespace runtime

@@ -1,0 +1,173 @@
+// The runtime's random numbers, integer conversion, errors, colours and units.
+#include "int_conversion.h"
+#include "ole_color.h"
+#include "random_generator.h"
+#include "runtime_error.h"
+#include "twips.h"
+
+#include <QTest>
+
+#include <array>
+#include <cfenv>
+#include <cmath>
+#include <limits>
+#include <set>
+
+class TestRuntimeServices : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void generatorStaysInZeroToOne();
+    void seededGeneratorRepeatsItself();
+    void everyReseedStartsAFreshSequence();
+    void stepsAreRoughlyUniform();
+    void intFloorsIntoSixteenBits_data();
+    void intFloorsIntoSixteenBits();
+    void intOutsideSixteenBitsOverflows_data();
+    void intOutsideSixteenBitsOverflows();
+    void floatingPointFaultsBecomeRuntimeErrors();
+    void errorReportShowsNumberAndText();
+    void directColoursAreBlueGreenRed();
+    void schemeColoursFollowThePalette();
+    void twipsAreFifteenToAPixel();
+};
+
+void TestRuntimeServices::generatorStaysInZeroToOne() {
+    runtime::RandomGenerator generator;
+    generator.randomize();
+    float lowest = 1, highest = 0;
+    for (int i = 0; i < 1'000'000; ++i) {
+        const float r = generator.next();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+    }
+    // the whole interval is reached, not a corner of it
+    QVERIFY(lowest < 1e-4f);
+    QVERIFY(highest > 1 - 1e-4f);
+}
+
+void TestRuntimeServices::seededGeneratorRepeatsItself() {
+    runtime::RandomGenerator a, b;
+    a.seed(42);
+    b.seed(42);
+    for (int i = 0; i < 100; ++i)
+        QCOMPARE(a.next(), b.next());
+}
+
+void TestRuntimeServices::everyReseedStartsAFreshSequence() {
+    // reseeds in quick succession, far inside one millisecond, must all differ
+    runtime::RandomGenerator generator;
+    std::set<std::array<float, 3>> starts;
+    for (int i = 0; i < 1000; ++i) {
+        generator.randomize();
+        starts.insert({generator.next(), generator.next(), generator.next()});
+    }
+    QCOMPARE(starts.size(), std::size_t{1000});
+}
+
+void TestRuntimeServices::stepsAreRoughlyUniform() {
+    runtime::RandomGenerator generator;
+    generator.randomize();
+    constexpr int draws = 500'000;
+    std::array<int, 50> counts{};
+    for (int i = 0; i < draws; ++i) {
+        const int step = runtime::toInt16(static_cast<double>(generator.next()) * 50 + 10);
+        QVERIFY(step >= 10 && step <= 59);
+        ++counts[static_cast<std::size_t>(step - 10)];
+    }
+    // 10,000 expected for each step; a standard deviation is about 100
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        QVERIFY2(std::abs(counts[i] - draws / 50) < 600,
+                 qPrintable(QStringLiteral("step %1 drawn %2 times").arg(i + 10).arg(counts[i])));
+}
+
+void TestRuntimeServices::intFloorsIntoSixteenBits_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("whole") << 10.0 << 10;
+    QTest::newRow("fraction") << 59.999 << 59;
+    QTest::newRow("negative fraction") << -0.5 << -1;
+    QTest::newRow("negative whole") << -58.0 << -58;
+    QTest::newRow("lowest") << -32768.0 << -32768;
+    QTest::newRow("highest") << 32767.75 << 32767;
+}
+
+void TestRuntimeServices::intFloorsIntoSixteenBits() {
+    QFETCH(double, value);
+    QTEST(static_cast<int>(runtime::toInt16(value)), "expected");
+}
+
+void TestRuntimeServices::intOutsideSixteenBitsOverflows_data() {
+    QTest::addColumn<double>("value");
+    QTest::newRow("just above") << 32768.0;
+    QTest::newRow("just below") << -32768.25;
+    QTest::newRow("huge") << 1e30;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN();
+}
+
+void TestRuntimeServices::intOutsideSixteenBitsOverflows() {
+    QFETCH(double, value);
+    try {
+        runtime::toInt16(value);
+        QFAIL("no wrapping: a value outside 16 bits is an error");
+    } catch (const runtime::RuntimeError& error) {
+        QCOMPARE(error.number(), 6);
+        QCOMPARE(error.description(), QStringLiteral("Overflow"));
+    }
+}
+
+void TestRuntimeServices::floatingPointFaultsBecomeRuntimeErrors() {
+    const auto codeFor = [](int flags) {
+        try {
+            runtime::raiseFloatingPointError(flags);
+        } catch (const runtime::RuntimeError& error) {
+            return error.code();
+        }
+        return runtime::ErrorCode{};
+    };
+    QCOMPARE(codeFor(FE_DIVBYZERO), runtime::ErrorCode::DivisionByZero);
+    QCOMPARE(codeFor(FE_OVERFLOW), runtime::ErrorCode::Overflow);
+    QCOMPARE(codeFor(FE_INVALID), runtime::ErrorCode::InvalidArgument);
+}
+
+void TestRuntimeServices::errorReportShowsNumberAndText() {
+    QCOMPARE(runtime::RuntimeError(runtime::ErrorCode::Overflow).report(),
+             QStringLiteral("Run-time error '6':\n\nOverflow"));
+    QCOMPARE(runtime::RuntimeError(runtime::ErrorCode::DivisionByZero).report(),
+             QStringLiteral("Run-time error '11':\n\nDivision by zero"));
+}
+
+void TestRuntimeServices::directColoursAreBlueGreenRed() {
+    const QPalette palette;
+    QCOMPARE(runtime::toQColor(runtime::kRed, palette), QColor(255, 0, 0));
+    QCOMPARE(runtime::toQColor(0x00FF0000, palette), QColor(0, 0, 255));
+    QCOMPARE(runtime::toQColor(0x00336699, palette), QColor(0x99, 0x66, 0x33));
+}
+
+void TestRuntimeServices::schemeColoursFollowThePalette() {
+    QPalette palette;
+    palette.setColor(QPalette::Base, QColor(1, 1, 1));
+    palette.setColor(QPalette::Text, QColor(2, 2, 2));
+    palette.setColor(QPalette::BrightText, QColor(3, 3, 3));
+    palette.setColor(QPalette::HighlightedText, QColor(4, 4, 4));
+    QCOMPARE(runtime::toQColor(runtime::kWindowBackground, palette), QColor(1, 1, 1));
+    QCOMPARE(runtime::toQColor(runtime::kWindowText, palette), QColor(2, 2, 2));
+    QCOMPARE(runtime::toQColor(runtime::kCaptionText, palette), QColor(3, 3, 3));
+    QCOMPARE(runtime::toQColor(runtime::kHighlightText, palette), QColor(4, 4, 4));
+    // a direct colour with the same low byte is not mistaken for a scheme colour
+    QCOMPARE(runtime::toQColor(0x00000008, palette), QColor(8, 0, 0));
+    QVERIFY(!runtime::paletteRole(0x80000063).has_value());
+}
+
+void TestRuntimeServices::twipsAreFifteenToAPixel() {
+    QCOMPARE(runtime::twipsToPixels(9585), 639);
+    QCOMPARE(runtime::twipsToPixels(6960), 464);
+    QCOMPARE(runtime::twipsToPixels(2055), 137);
+    QCOMPARE(runtime::twipsToPixels(5207), 347); // 347.13 rounds down
+    QCOMPARE(runtime::twipsToPixels(5193), 346); // 346.2
+    QCOMPARE(runtime::twipsToPixels(-58), -4);
+}
+
+QTEST_APPLESS_MAIN(TestRuntimeServices)
+#include "tst_runtime_services.moc"
