@@ -1,0 +1,26 @@
+#include "app_identity.h"
+#include "display_check.h"
+#include "form2.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    if (!app::hasDisplay()) {
+        std::fprintf(stderr, "ZoomkinRace!: no display to open the game's window on "
+                             "(neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
+        return app::kNoDisplayExitStatus;
+    }
+    auto guard = std::make_unique<app::DisplayFailureGuard>();
+    QApplication application(argc, argv);
+    guard.reset();
+
+    QApplication::setApplicationName(runtime::kApplicationTitle);
+    QApplication::setApplicationVersion(runtime::kApplicationVersion);
+
+    window::Form2 form;
+    form.show();
+    return QApplication::exec();
+}

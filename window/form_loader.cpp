@@ -1,0 +1,123 @@
+#include "form_loader.h"
+
+#include "control_colors.h"
+#include "fonts.h"
+#include "image_control.h"
+#include "option_button.h"
+#include "twips.h"
+
+#include <QButtonGroup>
+#include <QIcon>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <vector>
+
+namespace window {
+namespace {
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QFont font(const FontDescription& font) {
+    return runtime::makeFont(text(font.family), font.pointSize, font.weight);
+}
+
+QRect pixels(const ControlDescription& control) {
+    using runtime::twipsToPixels;
+    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+            twipsToPixels(control.height)};
+}
+
+QWidget* createControl(const ControlDescription& stored, QWidget* client, QButtonGroup& options) {
+    switch (stored.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(text(stored.caption), client);
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(pixels(stored));
+        return label;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new OptionButton(client);
+        option->setText(text(stored.caption));
+        option->setGeometry(pixels(stored));
+        options.addButton(option, options.buttons().size() + 1);
+        return option;
+    }
+    case ControlKind::Image: {
+        auto* image = new ImageControl(client);
+        image->setPixmap(QPixmap(text(stored.caption)));
+        image->setStoredGeometry(static_cast<float>(stored.left), stored.top, stored.width,
+                                 stored.height);
+        return image;
+    }
+    }
+    return nullptr;
+}
+
+void applyColors(const ControlDescription& stored, QWidget& control) {
+    if (stored.backColor)
+        setBackColor(control, *stored.backColor);
+    if (!stored.foreColor)
+        return;
+    if (auto* option = qobject_cast<OptionButton*>(&control))
+        option->setForeColor(*stored.foreColor);
+    else
+        setForeColor(control, *stored.foreColor);
+}
+
+void loadMenus(QMainWindow& form, std::span<const MenuDescription> menus) {
+    QMenu* dropDown = nullptr;
+    for (const MenuDescription& entry : menus) {
+        QAction* action = nullptr;
+        if (entry.level == 0) {
+            dropDown = form.menuBar()->addMenu(text(entry.caption));
+            action = dropDown->menuAction();
+        } else {
+            action = dropDown->addAction(text(entry.caption));
+        }
+        action->setObjectName(text(entry.name));
+    }
+}
+
+} // namespace
+
+QWidget* loadForm(QMainWindow& form, const FormDescription& description) {
+    form.setObjectName(text(description.name));
+    form.setWindowTitle(text(description.caption));
+    form.setWindowIcon(QIcon(text(description.icon)));
+
+    auto* client = new QWidget(&form);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(runtime::twipsToPixels(description.clientWidth),
+                         runtime::twipsToPixels(description.clientHeight));
+    setBackColor(*client, description.backColor);
+    form.setCentralWidget(client);
+
+    // the buttons lie directly on the window, so they are one group: one selection at most
+    auto* options = new QButtonGroup(&form);
+    options->setObjectName(QStringLiteral("options"));
+    const QFont defaultFont = font(description.defaultFont);
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlDescription& stored : description.controls) {
+        QWidget* control = createControl(stored, client, *options);
+        control->setObjectName(text(stored.name));
+        control->setFont(stored.font ? font(*stored.font) : defaultFont);
+        applyColors(stored, *control);
+        control->setHidden(!stored.visible);
+        if (stored.tabIndex >= 0 && control->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(stored.tabIndex, control);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end());
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+
+    loadMenus(form, description.menus);
+    form.layout()->setSizeConstraint(QLayout::SetFixedSize); // the player cannot resize it
+    return client;
+}
+
+} // namespace window

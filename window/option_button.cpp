@@ -1,0 +1,17 @@
+#include "option_button.h"
+
+#include "control_colors.h"
+
+namespace window {
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+    setMouseTracking(true); // pointer moves without a button held arrive here
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void OptionButton::setForeColor(runtime::OleColor color) {
+    foreColor_ = color;
+    window::setForeColor(*this, color);
+}
+
+} // namespace window

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ole_color.h"
+
+#include <QRadioButton>
+
+namespace window {
+
+// An option button: the player backs a racer with it. Its pointer moves stop here, so a move
+// over it never reaches the window beneath.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit OptionButton(QWidget* parent);
+
+    runtime::OleColor foreColor() const { return foreColor_; }
+    void setForeColor(runtime::OleColor color);
+    bool value() const { return isChecked(); }
+
+private:
+    runtime::OleColor foreColor_ = runtime::kWindowText;
+};
+
+} // namespace window
