@@ -1,0 +1,180 @@
+// The window as it opens: every control where it is stored, its captions and fonts, and the
+// option group.
+#include "form2_probe.h"
+
+#include <QFontInfo>
+#include <QMenu>
+#include <QStyleOptionButton>
+#include <QTest>
+
+using testing::Form2Probe;
+
+class TestForm2Layout : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void windowHasItsCaptionAndFixedClientArea();
+    void controlsStandWhereStored_data();
+    void controlsStandWhereStored();
+    void captionsAreTheGamesTexts();
+    void everyCaptionFitsItsControl();
+    void opensWithNothingBackedOrCheered();
+    void picturesStartAtTheirStoredPositions();
+    void optionsFormOneGroup();
+    void menuHoldsRaceGoAndQuit();
+};
+
+void TestForm2Layout::windowHasItsCaptionAndFixedClientArea() {
+    window::Form2 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Zoomkin Race!"));
+    QCOMPARE(Form2Probe(form).client()->size(), QSize(639, 464));
+    QCOMPARE(form.minimumSize(), form.maximumSize()); // the player cannot resize it
+    QCOMPARE(form.objectName(), QStringLiteral("Form2"));
+}
+
+void TestForm2Layout::controlsStandWhereStored_data() {
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("Label1") << QRect(0, 0, 137, 17);
+    QTest::newRow("optDor") << QRect(144, 0, 73, 17);
+    QTest::newRow("optMar") << QRect(296, 0, 65, 17);
+    QTest::newRow("optRuf") << QRect(440, 0, 57, 17);
+    QTest::newRow("optBzl") << QRect(560, 0, 81, 17); // two pixels past the right edge
+    QTest::newRow("Label2") << QRect(144, 16, 113, 17);
+    QTest::newRow("Label3") << QRect(272, 16, 113, 17);
+    QTest::newRow("Label4") << QRect(432, 16, 81, 17);
+    QTest::newRow("Label5") << QRect(576, 16, 49, 17);
+    QTest::newRow("imgDorvit") << QRect(408, 48, 109, 97);
+    QTest::newRow("imgMarnox") << QRect(408, 152, 108, 103);
+    QTest::newRow("imgRufta") << QRect(408, 256, 107, 91);
+    QTest::newRow("imgBazzle") << QRect(416, 352, 99, 107);
+}
+
+void TestForm2Layout::controlsStandWhereStored() {
+    window::Form2 form;
+    const QWidget* control = Form2Probe(form).find(QTest::currentDataTag());
+    QCOMPARE(control->parentWidget(), form.centralWidget());
+    QTEST(control->geometry(), "pixels");
+}
+
+void TestForm2Layout::captionsAreTheGamesTexts() {
+    window::Form2 form;
+    Form2Probe probe(form);
+    QCOMPARE(probe.label("Label1")->text(), QStringLiteral("Select your Zoomkin..."));
+    const QStringList options{"Dorvit", "Marnox", "Rufta", "Bazzle"};
+    const char* optionNames[] = {"optDor", "optMar", "optRuf", "optBzl"};
+    const QStringList cheers{"Dor, Dor, Viiiiiiit!", "Marn, Marnox, Marn!!!", "Rufta, Ruftaaaa!",
+                             "Bazzle!"};
+    const char* cheerNames[] = {"Label2", "Label3", "Label4", "Label5"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(probe.option(optionNames[i])->text(), options[i]);
+        QCOMPARE(probe.label(cheerNames[i])->text(), cheers[i]);
+    }
+}
+
+void TestForm2Layout::everyCaptionFitsItsControl() {
+    window::Form2 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Form2Probe probe(form);
+    // the classic sans face is drawn in Liberation Sans, whose widths match it
+    QCOMPARE(QFontInfo(probe.label("Label1")->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(probe.option("optDor")->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(probe.option("optDor")->font().pointSizeF(), 9.75);
+    for (const char* name : {"Label1", "optDor", "optMar", "optRuf", "optBzl", "Label2", "Label3",
+                             "Label4", "Label5"}) {
+        const QWidget* control = probe.find(name);
+        QRect room = control->contentsRect();
+        QString caption;
+        if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
+            QStyleOptionButton style;
+            style.initFrom(option);
+            style.text = option->text();
+            // what is left of the button beside its indicator
+            room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+            caption = option->text();
+        } else {
+            caption = qobject_cast<const QLabel*>(control)->text();
+        }
+        const QFontMetrics metrics(control->font());
+        const QSize needed(metrics.horizontalAdvance(caption), metrics.height());
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3 but has %4x%5")
+                                .arg(QLatin1String(name))
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+}
+
+void TestForm2Layout::opensWithNothingBackedOrCheered() {
+    window::Form2 form;
+    form.show();
+    Form2Probe probe(form);
+    for (const char* name : {"optDor", "optMar", "optRuf", "optBzl"}) {
+        const window::OptionButton* option = probe.option(name);
+        QVERIFY(option->isVisible());
+        QVERIFY(!option->value());
+        QCOMPARE(option->foreColor(), runtime::kWindowText);
+        QCOMPARE(option->palette().color(option->foregroundRole()),
+                 QApplication::palette().color(QPalette::Text));
+    }
+    QVERIFY(probe.label("Label1")->isVisible());
+    for (const char* name : {"Label2", "Label3", "Label4", "Label5"})
+        QVERIFY(!probe.label(name)->isVisible());
+}
+
+void TestForm2Layout::picturesStartAtTheirStoredPositions() {
+    window::Form2 form;
+    Form2Probe probe(form);
+    QCOMPARE(probe.image("imgDorvit")->left(), 6120.0f);
+    QCOMPARE(probe.image("imgMarnox")->left(), 6120.0f);
+    QCOMPARE(probe.image("imgRufta")->left(), 6120.0f);
+    QCOMPARE(probe.image("imgBazzle")->left(), 6240.0f);
+    for (const char* name : {"imgDorvit", "imgMarnox", "imgRufta", "imgBazzle"}) {
+        const window::ImageControl* image = probe.image(name);
+        QVERIFY2(!image->pixmap().isNull(), name);
+        QVERIFY(image->hasScaledContents()); // stretched to the stored size, not clipped
+    }
+}
+
+void TestForm2Layout::optionsFormOneGroup() {
+    window::Form2 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Form2Probe probe(form);
+    auto* marnox = probe.option("optMar");
+    auto* rufta = probe.option("optRuf");
+
+    QTest::mouseClick(marnox, Qt::LeftButton);
+    QVERIFY(marnox->value());
+    QTest::mouseClick(rufta, Qt::LeftButton);
+    QVERIFY(rufta->value());
+    QVERIFY(!marnox->value());
+    QTest::mouseClick(rufta, Qt::LeftButton); // clicking the selected one keeps it selected
+    QVERIFY(rufta->value());
+    int selected = 0;
+    for (const char* name : {"optDor", "optMar", "optRuf", "optBzl"})
+        selected += probe.option(name)->value() ? 1 : 0;
+    QCOMPARE(selected, 1);
+}
+
+void TestForm2Layout::menuHoldsRaceGoAndQuit() {
+    window::Form2 form;
+    Form2Probe probe(form);
+    QAction* race = probe.menu("mnuRc");
+    QCOMPARE(race->text(), QStringLiteral("&Race"));
+    QVERIFY(race->menu());
+    const QList<QAction*> entries = race->menu()->actions();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0], probe.menu("mnuGo"));
+    QCOMPARE(entries[0]->text(), QStringLiteral("&Go"));
+    QCOMPARE(entries[1], probe.menu("mnuQit"));
+    QCOMPARE(entries[1]->text(), QStringLiteral("&Quit"));
+    for (const QAction* entry : entries)
+        QVERIFY(entry->shortcut().isEmpty()); // access keys only, no shortcut keys
+}
+
+QTEST_MAIN(TestForm2Layout)
+#include "tst_form2_layout.moc"

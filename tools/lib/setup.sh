@@ -1,0 +1,44 @@
+# Shared by tools/play and tools/test: the Debian packages the game needs, installed once, and
+# the build.
+
+# What it takes to build and run the game.
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2)
+# What the test suite adds: a private X server driven like a player, screenshots, the screen
+# reader's view of the window, benchmarks and the desktop-integration checks.
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+    libbenchmark-dev desktop-file-utils appstream lintian dpkg-dev file)
+# What the headless demo needs.
+DEMO_PACKAGES=(xvfb xauth xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi)
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+
+installed() {
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
+}
+
+# Installs whichever of the named packages are missing: as root with apt-get, otherwise with sudo.
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        installed "$package" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local apt=(apt-get)
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "Please install these Debian packages as root: ${missing[*]}" >&2
+            return 1
+        }
+        apt=(sudo apt-get)
+    fi
+    "${apt[@]}" update -qq
+    DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds into $BUILD_DIR, with any extra CMake arguments.
+build_game() {
+    cmake -S "$ROOT" -B "$BUILD_DIR" "$@" >/dev/null
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
