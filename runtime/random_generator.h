@@ -1,23 +1,24 @@
 #pragma once
 
+#include <pcg_random.hpp>
+
 #include <cstdint>
-#include <random>
 
 namespace runtime {
 
-// The game's random numbers: a Mersenne Twister reseeded from the clock at every race.
+// The game's random numbers: a PCG32 generator reseeded from the clock at every race.
 class RandomGenerator {
 public:
-    // Seeds from a nanosecond clock mixed with a per-process sequence number, so two reseeds in
-    // the same clock tick still start different sequences.
+    // Seeds from a nanosecond clock and picks the stream by a per-process sequence number, so
+    // two reseeds in the same clock tick still draw different sequences.
     void randomize();
-    void seed(std::uint32_t value) { engine_.seed(value); }
+    void seed(std::uint64_t state, std::uint64_t stream) { engine_.seed(state, stream); }
 
     // 0 <= r < 1 in single precision: 24 random bits, every value exact in a float.
     float next() { return static_cast<float>(engine_() >> 8) * 0x1p-24f; }
 
 private:
-    std::mt19937 engine_;
+    pcg32 engine_;
 };
 
 } // namespace runtime

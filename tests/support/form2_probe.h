@@ -25,9 +25,7 @@ public:
         return find<window::OptionButton>(name);
     }
     QLabel* label(const char* name) const { return find<QLabel>(name); }
-    window::ImageControl* image(const char* name) const {
-        return find<window::ImageControl>(name);
-    }
+    window::ImageControl* image(const char* name) const { return find<window::ImageControl>(name); }
     QWidget* client() const { return form_.centralWidget(); }
     QAction* menu(const char* name) const { return find<QAction>(name); }
 
@@ -36,9 +34,7 @@ public:
     void moveTo(QPoint clientPoint) const {
         QTest::mouseMove(form_.windowHandle(), client()->mapTo(&form_, clientPoint));
     }
-    void moveOnto(const QWidget& control) const {
-        moveTo(control.geometry().center());
-    }
+    void moveOnto(const QWidget& control) const { moveTo(control.geometry().center()); }
 
 private:
     window::Form2& form_;

@@ -40,7 +40,8 @@ QStringList expectedBoxes(const Form2Probe& probe) {
         ++finished;
         finishers << (probe.option(kOptions[i])->value()
                           ? QStringLiteral("You won the Zoomkin Race!")
-                          : probe.option(kOptions[i])->text() + QLatin1String(" won the Zoomkin Race!"));
+                          : probe.option(kOptions[i])->text() +
+                                QLatin1String(" won the Zoomkin Race!"));
     }
     return finished == 4 ? QStringList{QStringLiteral("The Zoomkin Race is a tie!")} : finishers;
 }
@@ -66,8 +67,8 @@ void TestForm2Commands::goAnnouncesFinishersInRosterOrder() {
     Form2Probe probe(form);
     QTest::mouseClick(probe.option("optBzl"), Qt::LeftButton);
     // Marnox needs 6120 / 51 and Bazzle 6240 / 52 turns: both land on 0 on turn 120
-    form.setRaceServices(std::make_unique<ScriptedStepsOnRealBoxes>(
-        &form, std::vector<int>{10, 51, 10, 52}));
+    form.setRaceServices(
+        std::make_unique<ScriptedStepsOnRealBoxes>(&form, std::vector<int>{10, 51, 10, 52}));
     QList<float> leftsShown;
     QList<int> pixelsShown;
     BoxCloser closer([&] {
@@ -79,7 +80,8 @@ void TestForm2Commands::goAnnouncesFinishersInRosterOrder() {
 
     probe.menu("mnuGo")->trigger();
 
-    QCOMPARE(closer.texts(), (QStringList{"Marnox won the Zoomkin Race!", "You won the Zoomkin Race!"}));
+    QCOMPARE(closer.texts(),
+             (QStringList{"Marnox won the Zoomkin Race!", "You won the Zoomkin Race!"}));
     for (const testing::SeenBox& box : closer.seen)
         QCOMPARE(box.title, QStringLiteral("ZoomkinRace!"));
     // the boxes show with the racers where the race left them
@@ -96,8 +98,8 @@ void TestForm2Commands::secondGoStartsEveryoneFromTheStartLine() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
     QTest::mouseClick(probe.option("optBzl"), Qt::LeftButton);
-    form.setRaceServices(std::make_unique<ScriptedStepsOnRealBoxes>(
-        &form, std::vector<int>{10, 51, 10, 52}));
+    form.setRaceServices(
+        std::make_unique<ScriptedStepsOnRealBoxes>(&form, std::vector<int>{10, 51, 10, 52}));
     BoxCloser closer;
     probe.menu("mnuGo")->trigger();
     closer.seen.clear();

@@ -27,10 +27,10 @@ QString lights(const Form2Probe& probe) {
     return state.trimmed();
 }
 
-const QPoint kBareWindow(60, 300);     // left of the pictures, under the top row
-const QPoint kAlsoBare(250, 200);      // another bare point, so a move there is a real move
-const QPoint kUnderDorvit(240, 25);    // inside Label2's rectangle but not on optDor
-const QPoint kBetweenOptions(260, 5);  // the gap between optDor and optMar
+const QPoint kBareWindow(60, 300);    // left of the pictures, under the top row
+const QPoint kAlsoBare(250, 200);     // another bare point, so a move there is a real move
+const QPoint kUnderDorvit(240, 25);   // inside Label2's rectangle but not on optDor
+const QPoint kBetweenOptions(260, 5); // the gap between optDor and optMar
 
 } // namespace
 
@@ -90,11 +90,16 @@ void TestForm2Hover::bareGapsAreTheWindow() {
 void TestForm2Hover::stayingLitOverPicturesLabelsAndOtherOptions_data() {
     QTest::addColumn<QString>("next");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("picture") << "imgDorvit" << "-. R+ -. -.";
-    QTest::newRow("another picture") << "imgBazzle" << "-. R+ -. -.";
-    QTest::newRow("prompt") << "Label1" << "-. R+ -. -.";
-    QTest::newRow("its own cheer") << "Label3" << "-. R+ -. -.";
-    QTest::newRow("another option") << "optRuf" << "-. R+ R+ -.";
+    QTest::newRow("picture") << "imgDorvit"
+                             << "-. R+ -. -.";
+    QTest::newRow("another picture") << "imgBazzle"
+                                     << "-. R+ -. -.";
+    QTest::newRow("prompt") << "Label1"
+                            << "-. R+ -. -.";
+    QTest::newRow("its own cheer") << "Label3"
+                                   << "-. R+ -. -.";
+    QTest::newRow("another option") << "optRuf"
+                                    << "-. R+ R+ -.";
 }
 
 void TestForm2Hover::stayingLitOverPicturesLabelsAndOtherOptions() {

@@ -1,0 +1,20 @@
+# The committed pictures are exactly what the art generator draws: run it into a scratch folder
+# and compare every file.
+file(REMOVE_RECURSE "${SCRATCH}")
+execute_process(COMMAND "${GENERATOR}" "${SCRATCH}" RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the art generator failed: ${status}")
+endif()
+file(GLOB_RECURSE drawn RELATIVE "${SCRATCH}" "${SCRATCH}/*")
+list(LENGTH drawn count)
+if(count EQUAL 0)
+    message(FATAL_ERROR "the art generator drew nothing")
+endif()
+foreach(file IN LISTS drawn)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${SCRATCH}/${file}" "${ASSETS}/${file}"
+                    RESULT_VARIABLE different)
+    if(different)
+        message(FATAL_ERROR "assets/${file} is not what tools/art draws: regenerate it")
+    endif()
+endforeach()
+message(STATUS "${count} pictures match")
