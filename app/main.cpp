@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
 
     QApplication::setApplicationName(runtime::kApplicationTitle);
     QApplication::setApplicationVersion(runtime::kApplicationVersion);
+    QGuiApplication::setDesktopFileName(runtime::kDesktopFileName);
 
     window::Form2 form;
     form.show();
