@@ -15,28 +15,64 @@ using runtime::kWindowText;
 constexpr FontDescription kCaptionFont{"MS Sans Serif", 9.75, 400};
 constexpr FontDescription kDefaultFont{"MS Sans Serif", 8.0, 400};
 
-constexpr ControlDescription option(int racer, int left, int width) {
-    const race::Racer& r = race::kRoster[static_cast<std::size_t>(racer - 1)];
-    return {r.option, ControlKind::OptionButton, r.name,      left,        0, width, 255, racer,
-            true,     kWindowBackground,         kWindowText, kCaptionFont};
+constexpr const race::Racer& racer(int position) {
+    return race::kRoster[static_cast<std::size_t>(position - 1)];
 }
 
-constexpr ControlDescription cheer(int racer, int left, int width) {
-    const race::Racer& r = race::kRoster[static_cast<std::size_t>(racer - 1)];
-    return {r.cheerLabel, ControlKind::Label, r.cheer, left,         240,          width,
-            255,          racer + 4,          false,   std::nullopt, std::nullopt, std::nullopt};
+constexpr ControlDescription option(int position, int left, int width) {
+    return {.name = racer(position).option,
+            .kind = ControlKind::OptionButton,
+            .caption = racer(position).name,
+            .left = left,
+            .top = 0,
+            .width = width,
+            .height = 255,
+            .tabIndex = position,
+            .visible = true,
+            .backColor = kWindowBackground,
+            .foreColor = kWindowText,
+            .font = kCaptionFont};
 }
 
-constexpr ControlDescription picture(int racer, std::string_view file, int left, int top, int width,
-                                     int height) {
-    const race::Racer& r = race::kRoster[static_cast<std::size_t>(racer - 1)];
-    return {r.image, ControlKind::Image, file,         left,        top, width, height, -1,
-            true,    std::nullopt,       std::nullopt, std::nullopt};
+// A cheer has no font or colours of its own: it shows in the default font, over the window.
+constexpr ControlDescription cheer(int position, int left, int width) {
+    return {.name = racer(position).cheerLabel,
+            .kind = ControlKind::Label,
+            .caption = racer(position).cheer,
+            .left = left,
+            .top = 240,
+            .width = width,
+            .height = 255,
+            .tabIndex = position + 4,
+            .visible = false};
+}
+
+constexpr ControlDescription picture(int position, std::string_view file, int left, int top,
+                                     int width, int height) {
+    return {.name = racer(position).image,
+            .kind = ControlKind::Image,
+            .caption = file,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = -1,
+            .visible = true,
+            .accessibleName = racer(position).name};
 }
 
 constexpr std::array kControls{
-    ControlDescription{"Label1", ControlKind::Label, "Select your Zoomkin...", 0, 0, 2055, 255, 0,
-                       true, kCaptionText, std::nullopt, kCaptionFont},
+    ControlDescription{.name = "Label1",
+                       .kind = ControlKind::Label,
+                       .caption = "Select your Zoomkin...",
+                       .left = 0,
+                       .top = 0,
+                       .width = 2055,
+                       .height = 255,
+                       .tabIndex = 0,
+                       .visible = true,
+                       .backColor = kCaptionText,
+                       .font = kCaptionFont},
     option(1, 2160, 1095),
     option(2, 4440, 975),
     option(3, 6600, 855),
@@ -57,9 +93,15 @@ constexpr std::array kMenus{
     MenuDescription{"mnuQit", "&Quit", 1},
 };
 
-constexpr FormDescription kForm2{"Form2",      "Zoomkin Race!", 9585,
-                                 6960,         kHighlightText,  ":/assets/zoomkin-race.ico",
-                                 kDefaultFont, kControls,       kMenus};
+// The 32 x 32 sixteen-colour icon, and the same design drawn larger for big desktops.
+constexpr std::array<std::string_view, 4> kIcon{
+    ":/assets/zoomkin-race.ico", ":/assets/icons/64/zoomkin-race.png",
+    ":/assets/icons/128/zoomkin-race.png", ":/assets/icons/256/zoomkin-race.png"};
+
+// clang-format off
+constexpr FormDescription kForm2{
+    "Form2", "Zoomkin Race!", 9585, 6960, kHighlightText, kIcon, kDefaultFont, kControls, kMenus};
+// clang-format on
 
 } // namespace
 

@@ -27,9 +27,10 @@ struct ControlDescription {
     int height;
     int tabIndex; // -1: never takes the focus
     bool visible;
-    std::optional<runtime::OleColor> backColor; // none: drawn over the window
-    std::optional<runtime::OleColor> foreColor;
-    std::optional<FontDescription> font; // none: the default control font
+    std::optional<runtime::OleColor> backColor = {}; // none: drawn over the window
+    std::optional<runtime::OleColor> foreColor = {};
+    std::optional<FontDescription> font = {}; // none: the default control font
+    std::string_view accessibleName = {};     // what a screen reader calls a control without text
 };
 
 struct MenuDescription {
@@ -44,7 +45,7 @@ struct FormDescription {
     int clientWidth;
     int clientHeight;
     runtime::OleColor backColor;
-    std::string_view icon;
+    std::span<const std::string_view> icon; // one picture, drawn at several sizes
     FontDescription defaultFont;
     std::span<const ControlDescription> controls; // also the stacking order, first at the bottom
     std::span<const MenuDescription> menus;

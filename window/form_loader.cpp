@@ -1,5 +1,6 @@
 #include "form_loader.h"
 
+#include "app_identity.h"
 #include "control_colors.h"
 #include "fonts.h"
 #include "image_control.h"
@@ -88,7 +89,11 @@ void loadMenus(QMainWindow& form, std::span<const MenuDescription> menus) {
 QWidget* loadForm(QMainWindow& form, const FormDescription& description) {
     form.setObjectName(text(description.name));
     form.setWindowTitle(text(description.caption));
-    form.setWindowIcon(QIcon(text(description.icon)));
+    QIcon icon;
+    for (std::string_view file : description.icon)
+        icon.addFile(text(file));
+    // an installed theme icon of the game's own id is the same picture
+    form.setWindowIcon(QIcon::fromTheme(runtime::kDesktopFileName, icon));
 
     auto* client = new QWidget(&form);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -108,6 +113,8 @@ QWidget* loadForm(QMainWindow& form, const FormDescription& description) {
         control->setFont(stored.font ? font(*stored.font) : defaultFont);
         applyColors(stored, *control);
         control->setHidden(!stored.visible);
+        if (!stored.accessibleName.empty())
+            control->setAccessibleName(text(stored.accessibleName));
         if (stored.tabIndex >= 0 && control->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(stored.tabIndex, control);
     }

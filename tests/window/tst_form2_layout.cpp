@@ -1,10 +1,10 @@
 // The window as it opens: every control where it is stored, its captions and fonts, and the
 // option group.
+#include "caption_room.h"
 #include "form2_probe.h"
 
 #include <QFontInfo>
 #include <QMenu>
-#include <QStyleOptionButton>
 #include <QTest>
 
 using testing::Form2Probe;
@@ -83,28 +83,8 @@ void TestForm2Layout::everyCaptionFitsItsControl() {
     QCOMPARE(probe.option("optDor")->font().pointSizeF(), 9.75);
     for (const char* name : {"Label1", "optDor", "optMar", "optRuf", "optBzl", "Label2", "Label3",
                              "Label4", "Label5"}) {
-        const QWidget* control = probe.find(name);
-        QRect room = control->contentsRect();
-        QString caption;
-        if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
-            QStyleOptionButton style;
-            style.initFrom(option);
-            style.text = option->text();
-            // what is left of the button beside its indicator
-            room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
-            caption = option->text();
-        } else {
-            caption = qobject_cast<const QLabel*>(control)->text();
-        }
-        const QFontMetrics metrics(control->font());
-        const QSize needed(metrics.horizontalAdvance(caption), metrics.height());
-        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
-                 qPrintable(QStringLiteral("%1 needs %2x%3 but has %4x%5")
-                                .arg(QLatin1String(name))
-                                .arg(needed.width())
-                                .arg(needed.height())
-                                .arg(room.width())
-                                .arg(room.height())));
+        const QString overflow = testing::captionOverflow(*probe.find(name));
+        QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
     }
 }
 
