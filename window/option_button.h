@@ -17,6 +17,10 @@ public:
     void setForeColor(runtime::OleColor color);
     bool value() const { return isChecked(); }
 
+protected:
+    // The whole stored rectangle is the button, not just its circle and caption.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
 private:
     runtime::OleColor foreColor_ = runtime::kWindowText;
 };

@@ -36,6 +36,23 @@ public:
     }
     void moveOnto(const QWidget& control) const { moveTo(control.geometry().center()); }
 
+    // What the boxes must say for the racers where they stand now, given who is backed.
+    QStringList expectedBoxes() const {
+        static const char* const images[] = {"imgDorvit", "imgMarnox", "imgRufta", "imgBazzle"};
+        static const char* const options[] = {"optDor", "optMar", "optRuf", "optBzl"};
+        QStringList finishers;
+        for (int i = 0; i < 4; ++i) {
+            if (image(images[i])->left() > 0)
+                continue;
+            const window::OptionButton* backing = option(options[i]);
+            finishers << (backing->value()
+                              ? QStringLiteral("You won the Zoomkin Race!")
+                              : backing->text() + QLatin1String(" won the Zoomkin Race!"));
+        }
+        return finishers.size() == 4 ? QStringList{QStringLiteral("The Zoomkin Race is a tie!")}
+                                     : finishers;
+    }
+
 private:
     window::Form2& form_;
 };

@@ -30,22 +30,6 @@ private:
     QWidget* window_;
 };
 
-// What the boxes must say for the racers where they stand, given who is backed.
-QStringList expectedBoxes(const Form2Probe& probe) {
-    QStringList finishers;
-    int finished = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (probe.image(kImages[i])->left() > 0)
-            continue;
-        ++finished;
-        finishers << (probe.option(kOptions[i])->value()
-                          ? QStringLiteral("You won the Zoomkin Race!")
-                          : probe.option(kOptions[i])->text() +
-                                QLatin1String(" won the Zoomkin Race!"));
-    }
-    return finished == 4 ? QStringList{QStringLiteral("The Zoomkin Race is a tie!")} : finishers;
-}
-
 } // namespace
 
 class TestForm2Commands : public QObject {
@@ -119,7 +103,7 @@ void TestForm2Commands::randomRacesAnnounceWhatThePicturesShow() {
         QStringList expected;
         BoxCloser closer([&] {
             if (expected.isEmpty())
-                expected = expectedBoxes(probe);
+                expected = probe.expectedBoxes();
         });
         probe.menu("mnuGo")->trigger();
         QVERIFY(!closer.seen.isEmpty());
