@@ -5,19 +5,34 @@
 class TestRuntimeErrorReport : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void errorIsReportedThenTheProgramEnds_data();
     void errorIsReportedThenTheProgramEnds();
 };
 
-void TestRuntimeErrorReport::errorIsReportedThenTheProgramEnds() {
-    QProcess probe;
-    probe.start(QStringLiteral(ERROR_PROBE_PATH), {});
-    QVERIFY(probe.waitForFinished(20000));
-    const QString out = QString::fromUtf8(probe.readAllStandardOutput());
-    const QString err = QString::fromUtf8(probe.readAllStandardError());
+void TestRuntimeErrorReport::errorIsReportedThenTheProgramEnds_data() {
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("any event procedure")
+        << QStringLiteral(ERROR_PROBE_PATH)
+        << QStringLiteral("box [ZoomkinRace!] Run-time error '6':||Overflow\n");
+    // the first step overflows: nobody has moved and nobody is put back at the start line
+    QTest::newRow("Go on the window")
+        << QStringLiteral(GO_FAULT_PROBE_PATH)
+        << QStringLiteral("box [ZoomkinRace!] Run-time error '6':||Overflow; Dorvit at 6120\n");
+}
 
-    QCOMPARE(probe.exitStatus(), QProcess::NormalExit); // ended, not crashed
-    QCOMPARE(probe.exitCode(), 1);
-    QCOMPARE(out, QStringLiteral("box [ZoomkinRace!] Run-time error '6':||Overflow\n"));
+void TestRuntimeErrorReport::errorIsReportedThenTheProgramEnds() {
+    QFETCH(QString, probe);
+    QFETCH(QString, shown);
+    QProcess process;
+    process.start(probe, {});
+    QVERIFY(process.waitForFinished(20000));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit); // ended, not crashed
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(out, shown);
     QVERIFY2(err.contains(QStringLiteral("run-time error 6: Overflow")), qPrintable(err));
 }
 

@@ -5,6 +5,8 @@
 #include "race_services.h"
 #include "roster.h"
 
+class QWidget;
+
 #include <array>
 #include <functional>
 #include <string>
@@ -97,6 +99,17 @@ private:
     std::vector<float> script_;
     std::size_t next_ = 0;
     EventLog* log_;
+};
+
+// A scripted generator whose announcements are the real message boxes over the window.
+class ScriptedStepsOnRealBoxes : public ScriptedServices {
+public:
+    ScriptedStepsOnRealBoxes(QWidget* window, std::vector<int> steps)
+        : ScriptedServices(ScriptedServices::steps(std::move(steps))), window_(window) {}
+    void announce(std::string_view text) override;
+
+private:
+    QWidget* window_;
 };
 
 } // namespace testing

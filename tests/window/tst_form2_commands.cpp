@@ -2,7 +2,6 @@
 // message boxes; Quit and the window's frame end the program.
 #include "box_closer.h"
 #include "form2_probe.h"
-#include "message_box.h"
 #include "scripted_race.h"
 
 #include <QTest>
@@ -15,20 +14,6 @@ namespace {
 
 const char* const kImages[] = {"imgDorvit", "imgMarnox", "imgRufta", "imgBazzle"};
 const char* const kOptions[] = {"optDor", "optMar", "optRuf", "optBzl"};
-
-// A scripted generator whose announcements are the real message boxes over the window.
-class ScriptedStepsOnRealBoxes : public testing::ScriptedServices {
-public:
-    ScriptedStepsOnRealBoxes(QWidget* window, std::vector<int> steps)
-        : ScriptedServices(ScriptedServices::steps(std::move(steps))), window_(window) {}
-    void announce(std::string_view text) override {
-        ScriptedServices::announce(text);
-        runtime::showMessageBox(window_, QString::fromUtf8(text.data(), qsizetype(text.size())));
-    }
-
-private:
-    QWidget* window_;
-};
 
 } // namespace
 
@@ -51,8 +36,8 @@ void TestForm2Commands::goAnnouncesFinishersInRosterOrder() {
     Form2Probe probe(form);
     QTest::mouseClick(probe.option("optBzl"), Qt::LeftButton);
     // Marnox needs 6120 / 51 and Bazzle 6240 / 52 turns: both land on 0 on turn 120
-    form.setRaceServices(
-        std::make_unique<ScriptedStepsOnRealBoxes>(&form, std::vector<int>{10, 51, 10, 52}));
+    form.setRaceServices(std::make_unique<testing::ScriptedStepsOnRealBoxes>(
+        &form, std::vector<int>{10, 51, 10, 52}));
     QList<float> leftsShown;
     QList<int> pixelsShown;
     BoxCloser closer([&] {
@@ -82,8 +67,8 @@ void TestForm2Commands::secondGoStartsEveryoneFromTheStartLine() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
     QTest::mouseClick(probe.option("optBzl"), Qt::LeftButton);
-    form.setRaceServices(
-        std::make_unique<ScriptedStepsOnRealBoxes>(&form, std::vector<int>{10, 51, 10, 52}));
+    form.setRaceServices(std::make_unique<testing::ScriptedStepsOnRealBoxes>(
+        &form, std::vector<int>{10, 51, 10, 52}));
     BoxCloser closer;
     probe.menu("mnuGo")->trigger();
     closer.seen.clear();
