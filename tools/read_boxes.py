@@ -1,0 +1,347 @@
+#!/usr/bin/python3
+"""Read what a screen reader hears from a running Zoomkin Race! game.
+
+The game's message boxes cannot be read from X (their text is drawn, not named), but
+the game publishes its widgets on the accessibility bus (AT-SPI) like every Qt program
+does once accessibility is on, so this reads them the way a screen reader would.
+
+Run it with Debian's /usr/bin/python3 (it needs python3-pyatspi), inside the same D-Bus
+session as the game, and start the game with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 after
+the accessibility bus is up (at-spi-bus-launcher).
+
+Modes:
+  box     wait for a message box and print "title: text" (exit 1 when none shows in time)
+  next    after a box was answered: print the next box as "title: text", or print
+          "no box: the race is over" and exit 3 once no box is left and the racers are
+          back from the finish line (exit 1 when neither happens in time)
+  boxes   print every box showing now, one "title: text" a line (may print nothing)
+  window  print the main window as a screen reader sees it (add --json for JSON)
+
+Exit status: 0 found, 1 nothing in time or no accessibility bus (with a message on
+stderr), 2 bad usage, 3 (next only) the race is over.
+"""
+
+import argparse
+import json
+import os
+import sys
+import time
+
+try:
+    import pyatspi
+    from gi.repository import Atspi, Gio, GLib
+except ImportError as error:  # the pyenv python on PATH has no pyatspi
+    sys.stderr.write("read_boxes.py: cannot load pyatspi (%s); run it with /usr/bin/python3 "
+                     "and install python3-pyatspi\n" % error)
+    sys.exit(2)
+
+APP_NAME = "ZoomkinRace!"
+POLL_SECONDS = 0.05
+BOX_ROLES = ("alert", "dialog")
+
+EXIT_FOUND = 0
+EXIT_TIMEOUT = 1
+EXIT_USAGE = 2
+EXIT_RACE_OVER = 3
+
+
+class NotReady(Exception):
+    """The game, or the part of it asked for, is not on the accessibility bus (yet)."""
+
+
+def role(accessible):
+    return accessible.getRoleName()
+
+
+def states(accessible):
+    return set(accessible.getState().getStates())
+
+
+def is_showing(accessible):
+    s = states(accessible)
+    return pyatspi.STATE_SHOWING in s and pyatspi.STATE_VISIBLE in s
+
+
+def children(accessible):
+    # Index by count: iterating may stop early when the tree changes under us.
+    return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
+
+
+def check_bus():
+    """Make sure the accessibility bus is there before pyatspi looks for it: without one,
+    libatspi aborts the whole program, and without a session bus GLib would start one."""
+    if os.environ.get("AT_SPI_BUS_ADDRESS"):
+        return None
+    runtime_dir = os.environ.get("XDG_RUNTIME_DIR", "")
+    if not os.environ.get("DBUS_SESSION_BUS_ADDRESS") and not (
+            runtime_dir and os.path.exists(os.path.join(runtime_dir, "bus"))):
+        return "no D-Bus session (DBUS_SESSION_BUS_ADDRESS is not set)"
+    try:
+        bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        # Ask the launcher that runs, without having D-Bus start one.
+        bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                      GLib.VariantType("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 5000, None)
+    except GLib.Error as error:
+        return ("no accessibility bus in this D-Bus session (start "
+                "/usr/libexec/at-spi-bus-launcher before the game): %s" % error.message)
+    return None
+
+
+def find_app(app_name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in children(desktop):
+        if app is not None and app.name == app_name:
+            # The game changes while we watch it: read it afresh every time.
+            try:
+                app.set_cache_mask(Atspi.Cache.NONE)
+            except (AttributeError, GLib.Error):
+                pass
+            try:
+                app.clear_cache()
+            except (AttributeError, GLib.Error):
+                pass
+            return app
+    raise NotReady("no application named %r on the accessibility bus" % app_name)
+
+
+def walk(accessible):
+    for child in children(accessible):
+        if child is None:
+            continue
+        yield child
+        yield from walk(child)
+
+
+def box_text(box):
+    """The words of a box: its non-empty labels (the empty one is the icon)."""
+    lines = []
+    for node in walk(box):
+        if role(node) == "label" and node.name and is_showing(node):
+            lines.append(node.name)
+    return "\n".join(lines)
+
+
+def open_boxes(app):
+    boxes = []
+    for top in children(app):
+        if top is not None and role(top) in BOX_ROLES and is_showing(top):
+            boxes.append((top.name, box_text(top)))
+    return boxes
+
+
+def main_window(app):
+    for top in children(app):
+        if top is not None and role(top) == "frame":
+            return top
+    raise NotReady("the game has no main window on the accessibility bus")
+
+
+def extents(accessible):
+    e = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x, e.y, e.width, e.height
+
+
+def window_state(app):
+    frame = main_window(app)
+    fx, fy, fw, fh = extents(frame)
+    client = None
+    menus = []
+    for child in children(frame):
+        if role(child) == "filler":
+            client = child
+        elif role(child) == "menu bar":
+            for item in children(child):
+                entries = [entry.name for popup in children(item) for entry in children(popup)
+                           if role(entry) == "menu item"]
+                menus.append({"menu": item.name, "items": entries})
+    if client is None:
+        raise NotReady("the main window has no client area yet")
+    cx, cy, cw, ch = extents(client)
+
+    options, cheers, pictures, labels = [], [], [], []
+    for control in children(client):
+        r = role(control)
+        if r == "radio button":
+            x, _, _, _ = extents(control)
+            options.append({"name": control.name, "x": x - cx,
+                            "selected": pyatspi.STATE_CHECKED in states(control),
+                            "showing": is_showing(control)})
+        elif r == "label":
+            labels.append({"text": control.name, "showing": is_showing(control)})
+        elif r == "image":
+            x, y, w, h = extents(control)
+            pictures.append({"left": x - cx, "top": y - cy, "width": w, "height": h})
+    # The first label is the prompt; the others cheer for the racers, in racer order.
+    prompt = labels[0]["text"] if labels else ""
+    cheers = labels[1:]
+    # Lanes from top to bottom belong to the racers in the order of their option buttons.
+    racer_names = [o["name"] for o in sorted(options, key=lambda o: o["x"])]
+    pictures.sort(key=lambda p: p["top"])
+    for name, picture in zip(racer_names, pictures):
+        picture["racer"] = name
+    return {
+        "title": frame.name,
+        "window": {"width": fw, "height": fh},
+        "client": {"width": cw, "height": ch, "top": cy - fy},
+        "prompt": prompt,
+        "options": options,
+        "cheers": cheers,
+        "pictures": pictures,
+        "menus": menus,
+        "boxes": [{"title": t, "text": x} for t, x in open_boxes(app)],
+    }
+
+
+def racers_back(state):
+    """No racer stands at or past the finish line (the left edge of the window).
+
+    While a race's boxes show, its winners stand there; once every box is answered they all
+    jump back to the start."""
+    pictures = state["pictures"]
+    return len(pictures) > 0 and all(p["left"] > 0 for p in pictures)
+
+
+def poll(timeout, look):
+    """Call look() until it returns something other than None, for at most timeout seconds."""
+    deadline = time.monotonic() + timeout
+    last_problem = None
+    while True:
+        try:
+            found = look()
+            if found is not None:
+                return found, None
+        except NotReady as problem:
+            last_problem = str(problem)
+        except GLib.Error as problem:  # an object went away while we read it
+            last_problem = "accessibility bus: %s" % problem.message
+        if time.monotonic() >= deadline:
+            return None, last_problem
+        time.sleep(POLL_SECONDS)
+
+
+def format_box(title, text):
+    return "%s: %s" % (title, text.replace("\n", " / "))
+
+
+def give_up(what, timeout, problem):
+    detail = " (%s)" % problem if problem else ""
+    sys.stderr.write("read_boxes.py: %s within %g s%s\n" % (what, timeout, detail))
+    return EXIT_TIMEOUT
+
+
+def run_box(args):
+    def look():
+        boxes = open_boxes(find_app(args.app))
+        return boxes[0] if boxes else None
+
+    found, problem = poll(args.timeout, look)
+    if found is None:
+        return give_up("no message box of %r appeared" % args.app, args.timeout, problem)
+    print(format_box(*found), flush=True)
+    return EXIT_FOUND
+
+
+def run_next(args):
+    def look():
+        app = find_app(args.app)
+        boxes = open_boxes(app)
+        if boxes:
+            return ("box", boxes[0])
+        if racers_back(window_state(app)):
+            # Read the boxes once more: one may have opened while we looked at the racers.
+            boxes = open_boxes(app)
+            return ("box", boxes[0]) if boxes else ("over", None)
+        return None
+
+    found, problem = poll(args.timeout, look)
+    if found is None:
+        return give_up("neither another message box nor the end of the race showed",
+                       args.timeout, problem)
+    kind, box = found
+    if kind == "box":
+        print(format_box(*box), flush=True)
+        return EXIT_FOUND
+    print("no box: the race is over", flush=True)
+    return EXIT_RACE_OVER
+
+
+def run_boxes(args):
+    found, problem = poll(args.timeout, lambda: open_boxes(find_app(args.app)))
+    if found is None:
+        return give_up("could not read the boxes of %r" % args.app, args.timeout, problem)
+    for box in found:
+        print(format_box(*box))
+    return EXIT_FOUND
+
+
+def describe(state):
+    lines = ['window "%s": %dx%d, client area %dx%d under a %d pixel menu bar' % (
+        state["title"], state["window"]["width"], state["window"]["height"],
+        state["client"]["width"], state["client"]["height"], state["client"]["top"])]
+    lines.append('prompt: "%s"' % state["prompt"])
+    for option in state["options"]:
+        lines.append('option "%s": %s' % (option["name"],
+                                         "selected" if option["selected"] else "not selected"))
+    for cheer in state["cheers"]:
+        lines.append('cheer "%s": %s' % (cheer["text"],
+                                        "showing" if cheer["showing"] else "hidden"))
+    for picture in state["pictures"]:
+        lines.append("racer %s: picture at x %d, y %d (%dx%d)" % (
+            picture.get("racer", "?"), picture["left"], picture["top"], picture["width"],
+            picture["height"]))
+    for menu in state["menus"]:
+        lines.append('menu "%s": %s' % (menu["menu"], ", ".join(menu["items"])))
+    if state["boxes"]:
+        for box in state["boxes"]:
+            lines.append("message box " + format_box(box["title"], box["text"]))
+    else:
+        lines.append("no message box")
+    return "\n".join(lines)
+
+
+def run_window(args):
+    state, problem = poll(args.timeout, lambda: window_state(find_app(args.app)))
+    if state is None:
+        return give_up("the main window of %r did not show" % args.app, args.timeout, problem)
+    print(json.dumps(state, indent=1) if args.json else describe(state), flush=True)
+    return EXIT_FOUND
+
+
+def parse(argv):
+    parser = argparse.ArgumentParser(
+        prog="read_boxes.py",
+        description="Read the Zoomkin Race! game's message boxes and window through AT-SPI.")
+    parser.add_argument("--app", default=APP_NAME,
+                        help="application name on the accessibility bus (default %(default)s)")
+    modes = parser.add_subparsers(dest="mode", required=True)
+    for name, default, text in (
+            ("box", 10.0, "wait for a message box; print 'title: text'"),
+            ("next", 10.0, "print the next box, or say the race is over (exit 3)"),
+            ("boxes", 5.0, "print the boxes showing now"),
+            ("window", 10.0, "print the main window as a screen reader sees it")):
+        mode = modes.add_parser(name, help=text)
+        mode.add_argument("--timeout", type=float, default=default,
+                          help="seconds to wait at most (default %(default)s)")
+        if name == "window":
+            mode.add_argument("--json", action="store_true", help="print JSON")
+    return parser.parse_args(argv)
+
+
+def main(argv):
+    args = parse(argv)
+    if args.timeout <= 0:
+        sys.stderr.write("read_boxes.py: --timeout must be positive\n")
+        return EXIT_USAGE
+    problem = check_bus()
+    if problem:
+        sys.stderr.write("read_boxes.py: %s\n" % problem)
+        return EXIT_TIMEOUT
+    run = {"box": run_box, "next": run_next, "boxes": run_boxes, "window": run_window}[args.mode]
+    try:
+        return run(args)
+    except KeyboardInterrupt:
+        return EXIT_TIMEOUT
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
