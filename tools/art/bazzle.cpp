@@ -137,18 +137,12 @@ void drawBazzle(QPainter& p) {
     mouth.cubicTo(130, 164, 112, 176, 96, 176);
     mouth.cubicTo(78, 176, 64, 160, 62, 138);
     mouth.closeSubpath();
-    fillOutlined(p, mouth, QColor(0x6e, 0x16, 0x3a), 0);
-    p.save();
-    p.setClipPath(mouth);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0x7a, 0x9a));
-    p.drawEllipse(QPointF(100, 178), 22, 13);
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(86, 136, 16, 13), 3, 3);
-    p.restore();
-    p.setPen(inkPen(4));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(mouth);
+    drawOpenMouth(p, mouth,
+                  {QColor(0x6e, 0x16, 0x3a), QColor(0xff, 0x7a, 0x9a), {100, 178}, 22, 13, 4},
+                  [](QPainter& q) {
+                      q.setBrush(Qt::white);
+                      q.drawRoundedRect(QRectF(86, 136, 16, 13), 3, 3);
+                  });
     p.restore();
 }
 

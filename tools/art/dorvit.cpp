@@ -140,18 +140,12 @@ void drawDorvit(QPainter& p) {
     mouth.cubicTo(66, 124, 52, 130, 42, 128);
     mouth.cubicTo(32, 126, 25, 118, 24, 106);
     mouth.closeSubpath();
-    fillOutlined(p, mouth, QColor(0x7a, 0x1c, 0x3a), 0);
-    p.save();
-    p.setClipPath(mouth);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0x7a, 0x90));
-    p.drawEllipse(QPointF(48, 130), 14, 9);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(26, 100, 44, 8.5));
-    p.restore();
-    p.setPen(inkPen(3.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(mouth);
+    drawOpenMouth(p, mouth,
+                  {QColor(0x7a, 0x1c, 0x3a), QColor(0xff, 0x7a, 0x90), {48, 130}, 14, 9, 3.5},
+                  [](QPainter& q) {
+                      q.setBrush(Qt::white);
+                      q.drawRect(QRectF(26, 100, 44, 8.5));
+                  });
 
     // Near-side legs.
     drawLimb(p, {{66, 128}, {50, 142}, {34, 150}}, 10, kLegNear, kOutline);

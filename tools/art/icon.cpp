@@ -168,16 +168,9 @@ void drawIcon(QPainter& p, int size) {
     mouth.cubicTo(162, 176, 142, 186, 124, 186);
     mouth.cubicTo(100, 186, 82, 172, 80, 150);
     mouth.closeSubpath();
-    fillOutlined(p, mouth, QColor(0x6e, 0x16, 0x3a), 0);
-    p.save();
-    p.setClipPath(mouth);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0x7a, 0x9a));
-    p.drawEllipse(QPointF(124, 190), 28, 17);
-    p.restore();
-    p.setPen(inkPen(eyeLine));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(mouth);
+    drawOpenMouth(
+        p, mouth,
+        {QColor(0x6e, 0x16, 0x3a), QColor(0xff, 0x7a, 0x9a), {124, 190}, 28, 17, eyeLine});
 
     p.restore();
 }

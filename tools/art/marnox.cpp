@@ -170,16 +170,8 @@ void drawMarnox(QPainter& p) {
     mouth.cubicTo(88, 90, 66, 96, 48, 90);
     mouth.cubicTo(36, 86, 28, 78, 26, 68);
     mouth.closeSubpath();
-    fillOutlined(p, mouth, QColor(0x7a, 0x1c, 0x3a), 0);
-    p.save();
-    p.setClipPath(mouth);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0x7a, 0x90));
-    p.drawEllipse(QPointF(62, 96), 18, 9);
-    p.restore();
-    p.setPen(inkPen(3.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(mouth);
+    drawOpenMouth(p, mouth,
+                  {QColor(0x7a, 0x1c, 0x3a), QColor(0xff, 0x7a, 0x90), {62, 96}, 18, 9, 3.5});
 
     // Near arm swinging forward.
     drawLimb(p, {{100, 104}, {84, 124}, {58, 118}}, 9, kSkin, kOutline);

@@ -205,4 +205,20 @@ void prepare(QPainter& p) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
+void drawOpenMouth(QPainter& p, const QPainterPath& mouth, const OpenMouth& look,
+                   const std::function<void(QPainter&)>& inside) {
+    fillOutlined(p, mouth, look.throat, 0);
+    p.save();
+    p.setClipPath(mouth);
+    p.setPen(Qt::NoPen);
+    p.setBrush(look.tongue);
+    p.drawEllipse(look.tongueCentre, look.tongueRx, look.tongueRy);
+    if (inside)
+        inside(p);
+    p.restore();
+    p.setPen(inkPen(look.outline));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(mouth);
+}
+
 } // namespace art

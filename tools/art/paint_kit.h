@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
+#include <functional>
 #include <initializer_list>
 
 namespace art {
@@ -39,6 +40,19 @@ void drawLimb(QPainter& p, std::initializer_list<QPointF> joints, qreal thicknes
 // white, so the creatures can look ahead to the left.
 void drawEye(QPainter& p, const QPointF& centre, qreal rx, qreal ry, qreal outline,
              const QPointF& look = QPointF(-0.45, 0.0));
+
+// An open mouth: dark inside, a tongue filling its lower part, anything `inside` adds (teeth)
+// clipped to it, and its ink outline on top.
+struct OpenMouth {
+    QColor throat;
+    QColor tongue;
+    QPointF tongueCentre;
+    qreal tongueRx;
+    qreal tongueRy;
+    qreal outline;
+};
+void drawOpenMouth(QPainter& p, const QPainterPath& mouth, const OpenMouth& look,
+                   const std::function<void(QPainter&)>& inside = {});
 
 // A soft blush on a cheek.
 void drawBlush(QPainter& p, const QPointF& centre, qreal rx, qreal ry);

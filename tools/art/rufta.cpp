@@ -168,16 +168,8 @@ void drawRufta(QPainter& p) {
     mouth.cubicTo(52, 114, 40, 120, 30, 116);
     mouth.cubicTo(22, 113, 17, 108, 16, 101);
     mouth.closeSubpath();
-    fillOutlined(p, mouth, QColor(0x7a, 0x1c, 0x3a), 0);
-    p.save();
-    p.setClipPath(mouth);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0x7a, 0x90));
-    p.drawEllipse(QPointF(38, 118), 12, 7);
-    p.restore();
-    p.setPen(inkPen(3.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(mouth);
+    drawOpenMouth(p, mouth,
+                  {QColor(0x7a, 0x1c, 0x3a), QColor(0xff, 0x7a, 0x90), {38, 118}, 12, 7, 3.5});
 }
 
 } // namespace art
