@@ -2,11 +2,13 @@
 # End-to-end test of the built game: a private X server (Xvfb) and a private D-Bus session with
 # the accessibility bus, the real program, and xdotool playing it as a player would. Message box
 # texts are read through AT-SPI (tools/read_boxes.py), the way a screen reader reads them;
-# colours are read from screenshots.
+# colours are read from screenshots. Last, the game runs once more at QT_SCALE_FACTOR=2 in an X
+# server of its own, for a high-density screen: twice the size, smooth pictures, whole captions.
+# The X server, the buses and the game are started through tools/lib/x_session.sh.
 #
 # usage: e2e_game.sh GAME TOOLS_DIR [SHOTS_DIR]
 #   GAME       the built program (build/app/ZoomkinRace!)
-#   TOOLS_DIR  the source tree's tools/ folder (for read_boxes.py)
+#   TOOLS_DIR  the source tree's tools/ folder (read_boxes.py, lib/x_session.sh, lib/close_window.py)
 #   SHOTS_DIR  where the screenshots of every check go (default: a folder that is removed)
 #
 # Needs: xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi (Debian packages).
@@ -18,10 +20,11 @@ if [ $# -lt 2 ] || [ $# -gt 3 ]; then
 fi
 GAME=$(readlink -f "$1")
 TOOLS=$(readlink -f "$2")
-HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PY=/usr/bin/python3 # Debian's python: it has pyatspi
 READ=("$PY" "$TOOLS/read_boxes.py")
-CLOSE=("$PY" "$HERE/close_window.py")
+CLOSE=("$PY" "$TOOLS/lib/close_window.py")
+# shellcheck source-path=SCRIPTDIR source=../../tools/lib/x_session.sh
+source "$TOOLS/lib/x_session.sh"
 
 # Layout of the game's client area (pixels), as the player sees it.
 CLIENT_W=639
@@ -31,6 +34,10 @@ DORVIT_CAPTION=(144 0 74 18)
 MARNOX_CHEER=(272 18 114 16)  # the cheer "Marn, Marnox, Marn!!!" below it (x 272..385, y 18..33)
 BARE_SPOT=(580 200)           # white window: no control there, and no racer ever runs there
 MARNOX_SPOT=(340 8)           # over the Marnox caption
+START_X=347                   # where every picture waits after a race: 5200 twips, in pixels
+PROMPT_LABEL=(0 0 137 17)     # x y w h of the label "Select your Zoomkin..."
+BAZZLE_OPTION=(560 0 81 17)   # and of the Bazzle option, which the window's right edge cuts
+SCALE=2                       # the high-density check's QT_SCALE_FACTOR
 
 # The announcements a race can make while Marnox is backed (Marnox itself is "You").
 ALLOWED_TEXTS=("Dorvit won the Zoomkin Race!" "Rufta won the Zoomkin Race!"
@@ -59,16 +66,10 @@ step() { echo "== $*"; }
 # --- what the test needs ------------------------------------------------------------------
 [ -x "$GAME" ] || fail "the game '$GAME' is not an executable file"
 [ -f "$TOOLS/read_boxes.py" ] || fail "no read_boxes.py in '$TOOLS'"
-missing=()
-for tool in Xvfb xdotool import convert dbus-daemon dbus-send; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
-[ -x /usr/libexec/at-spi-bus-launcher ] || missing+=(at-spi-bus-launcher)
-"$PY" -c 'import pyatspi' 2>/dev/null || missing+=("pyatspi for $PY")
-[ ${#missing[@]} -eq 0 ] ||
-    fail "missing ${missing[*]}: install xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi"
-CONVERT=convert
-[ -x /usr/bin/convert ] && CONVERT=/usr/bin/convert
+need Xvfb xdotool import convert dbus-daemon dbus-send
+need_a11y "$PY"
+[ ${#MISSING[@]} -eq 0 ] ||
+    fail "missing ${MISSING[*]}: install xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi"
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-e2e.XXXXXX")
 KEEP_SHOTS=${3:-}
@@ -77,104 +78,49 @@ mkdir -p "$SHOTS"
 rm -f "$SHOTS"/*.png
 chmod 700 "$WORK"
 
-XVFB_PID="" BUS_PID="" A11Y_PID="" GAME_PID=""
-stop() { # stop PID: end a process this script started, and reap it
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-}
 cleanup() {
     local status=$?
     set +e
-    stop "$GAME_PID"
-    stop "$A11Y_PID"
-    stop "$BUS_PID"
-    stop "$XVFB_PID"
-    rm -rf "$WORK/runtime" "$WORK/nodisplay"
+    stop_session
+    rm -rf "$WORK/runtime" "$WORK/nodisplay" "$WORK/scale2/runtime"
     # a failed run keeps its logs (and its shots) for a look
     if [ $status -eq 0 ]; then rm -rf "$WORK"; else echo "kept for a look: $WORK" >&2; fi
     exit $status
 }
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-# until SECONDS COMMAND...: run COMMAND every tenth of a second until it succeeds; fails after
-# SECONDS. Only ever a generous upper bound, never a measured time.
-until_ok() {
-    local deadline=$((SECONDS + $1))
-    shift
-    while ! "$@"; do
-        [ $SECONDS -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-
-running() { # running PID: alive and not yet a zombie
-    local state
-    state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 1
-    [ -n "$state" ] && [ "$state" != Z ]
-}
+on_exit cleanup
 
 # --- private X server and D-Bus session with the accessibility bus -------------------------
-step "starting a private X server"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" \
-    >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-has_display_number() { [ -s "$WORK/display" ]; }
-until_ok 15 has_display_number || fail "Xvfb did not start (see $WORK/xvfb.log)"
-DISPLAY=":$(head -n1 "$WORK/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
-mkdir -p "$WORK/runtime" && chmod 700 "$WORK/runtime"
-export XDG_RUNTIME_DIR="$WORK/runtime"
-echo "   display $DISPLAY"
+# private_session DIR SCREEN: Xvfb with a screen of SCREEN, and a D-Bus session with the
+# accessibility bus; their files and logs in DIR
+private_session() {
+    local dir=$1
+    step "starting a private X server"
+    start_x_server "$dir" 15 "$2" || fail "Xvfb did not start (see $dir/xvfb.log)"
+    private_runtime_dir "$dir"
+    echo "   display $DISPLAY"
 
-step "starting a private D-Bus session and the accessibility bus"
-dbus-daemon --session --nofork --nosyslog --print-address=4 4>"$WORK/bus" >/dev/null 2>&1 &
-BUS_PID=$!
-has_bus_address() { [ -s "$WORK/bus" ]; }
-until_ok 15 has_bus_address || fail "the D-Bus session did not start"
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$WORK/bus")
-export DBUS_SESSION_BUS_ADDRESS
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/a11y.log" 2>&1 &
-A11Y_PID=$!
-# Asks the bus who owns the name: asking the launcher itself would have D-Bus start a second
-# one of its own while ours is still on its way up.
-a11y_bus_up() {
-    local answer
-    answer=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null) &&
-        [[ $answer == *"boolean true"* ]]
+    step "starting a private D-Bus session and the accessibility bus"
+    start_session_bus "$dir" 15 || fail "the D-Bus session did not start"
+    start_a11y_bus "$dir" 15 || case $? in
+        1) fail "the accessibility bus did not start (see $dir/a11y.log)" ;;
+        *) fail "the accessibility bus launcher ended early (see $dir/a11y.log)" ;;
+    esac
 }
-until_ok 15 a11y_bus_up || fail "the accessibility bus did not start (see $WORK/a11y.log)"
-running "$A11Y_PID" ||
-    fail "the accessibility bus launcher ended early (see $WORK/a11y.log)"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+private_session "$WORK" 1024x768x24
 
 # --- the game ---------------------------------------------------------------------------
-WIN=""
-main_window() {
-    WIN=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^${WINDOW_TITLE}\$" 2>/dev/null |
-        head -n1) || true
-    [ -n "$WIN" ]
-}
-window_or_end() { main_window || ! running "$GAME_PID"; }
-start_game() { # start_game NAME
-    "$GAME" >"$WORK/game-$1.log" 2>&1 &
-    GAME_PID=$!
-    until_ok 20 window_or_end || fail "the game's window did not show within 20 s"
-    if [ -z "$WIN" ]; then
-        local status=0
-        wait "$GAME_PID" || status=$?
-        GAME_PID=""
-        fail "the game ended with exit status $status before its window showed"
-    fi
+# play NAME [ENV...]: start the game (with the ENV settings) and wait for its window and for the
+# screen reader to see it
+play() {
+    local name=$1
+    shift
+    start_game "$GAME" "$WORK/game-$name.log" 20 "$WINDOW_TITLE" "$@" || case $? in
+        1) fail "the game's window did not show within 20 s" ;;
+        *) fail "the game ended with exit status $GAME_STATUS before its window showed" ;;
+    esac
     "${READ[@]}" window --timeout 20 >"$WORK/window.txt" ||
         fail "the game did not show up on the accessibility bus"
 }
-ended() { ! running "$1"; }
 # ends_within SECONDS WHAT: the game ends by itself within SECONDS, with exit status 0
 ends_within() {
     local status=0
@@ -185,48 +131,39 @@ ends_within() {
     ok "$2 ends the game with exit status 0 (within $1 s)"
 }
 
-# Every window of the game that is showing now, one id a line.
-visible_windows() {
-    xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null || true
-}
-# new_window KNOWN...: prints a showing window of the game that is not among KNOWN
-NEW=""
-new_window() {
-    local id known
-    for id in $(visible_windows); do
-        for known in "$@"; do
-            [ "$id" = "$known" ] && continue 2
-        done
-        NEW=$id
-        return 0
-    done
-    return 1
-}
-window_gone() { ! visible_windows | grep -qx "$1"; }
-
 # --- screenshots and pixels --------------------------------------------------------------
 MENU_H=0
 # shot NAME: the game's window as the screen shows it (boxes and menus included)
 shot() {
-    local x y w h
-    eval "$(xdotool getwindowgeometry --shell "$WIN")"
-    x=$X y=$Y w=$WIDTH h=$HEIGHT
-    import -window root "$WORK/root.png"
-    "$CONVERT" "$WORK/root.png" -crop "${w}x${h}+${x}+${y}" +repage "$SHOTS/$1.png"
+    window_shot "$WIN" "$SHOTS/$1.png"
     LAST_SHOT="$SHOTS/$1.png"
 }
-# count KIND FILE X Y W H: pixels of a client-area region that are red, dark or not white
-count() {
+# measure KIND FILE X Y W H: how many pixels of a client-area region are red, dark or not
+# white, and where the left-most, right-most, top and bottom ones of them lie in the region:
+# "COUNT LEFT RIGHT TOP BOTTOM" (-1 for each place when there are none)
+measure() {
     local kind=$1 file=$2 x=$3 y=$(($4 + MENU_H)) w=$5 h=$6
     "$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
         awk -F'[(),]' -v kind="$kind" '
             NR > 1 {
-                r = $3; g = $4; b = $5
-                if (kind == "red" && r >= 200 && g <= 80 && b <= 80) n++
-                if (kind == "dark" && r < 110 && g < 110 && b < 110) n++
-                if (kind == "nonwhite" && (r < 240 || g < 240 || b < 240)) n++
+                px = $1 + 0; py = $2 + 0; r = $3; g = $4; b = $5
+                if (kind == "red") hit = r >= 200 && g <= 80 && b <= 80
+                if (kind == "dark") hit = r < 110 && g < 110 && b < 110
+                if (kind == "nonwhite") hit = r < 240 || g < 240 || b < 240
+                if (!hit) next
+                if (n++ == 0) { left = right = px; top = bottom = py }
+                if (px < left) left = px
+                if (px > right) right = px
+                if (py < top) top = py
+                if (py > bottom) bottom = py
             }
-            END { print n + 0 }'
+            END { if (n) print n, left, right, top, bottom; else print 0, -1, -1, -1, -1 }'
+}
+# count KIND FILE X Y W H: pixels of a client-area region that are red, dark or not white
+count() {
+    local found
+    found=$(measure "$@")
+    echo "${found%% *}"
 }
 pointer_to() { # pointer_to X Y (client area)
     xdotool mousemove --window "$WIN" "$1" $(($2 + MENU_H))
@@ -235,10 +172,13 @@ window_says() { # window_says TEXT: the screen reader's view of the window has t
     "${READ[@]}" window --timeout 5 >"$WORK/window.txt" 2>/dev/null &&
         grep -qxF "$1" "$WORK/window.txt"
 }
+racer_lefts() { # the x of every racer's picture in the screen reader's last view, one a line
+    sed -n 's/^racer [^:]*: picture at x \(-\?[0-9]*\),.*/\1/p' "$WORK/window.txt"
+}
 
 # --- checks ----------------------------------------------------------------------------
 step "starting the game"
-start_game 1
+play 1
 echo "   window $WIN, process $GAME_PID"
 
 step "title and size"
@@ -299,13 +239,16 @@ window_says 'cheer "Marn, Marnox, Marn!!!": hidden' ||
     fail "the screen reader still sees the cheer 'Marn, Marnox, Marn!!!'"
 ok "over the bare window the caption is black again ($dark dark pixels, no red) and the cheer is hidden"
 
+back_marnox() { # back_marnox SHOT: click Marnox's option button, as a player backs it
+    pointer_to "${MARNOX_SPOT[@]}"
+    xdotool click 1
+    pointer_to "${BARE_SPOT[@]}"
+    until_ok 10 window_says 'option "Marnox": selected' || fail "clicking Marnox did not select it"
+    shot "$1"
+    ok "clicking Marnox backs it (its option button is selected)"
+}
 step "backing Marnox"
-pointer_to "${MARNOX_SPOT[@]}"
-xdotool click 1
-pointer_to "${BARE_SPOT[@]}"
-until_ok 10 window_says 'option "Marnox": selected' || fail "clicking Marnox did not select it"
-shot 04-backed
-ok "clicking Marnox backs it (its option button is selected)"
+back_marnox 04-backed
 
 # open_menu NAME: Alt+R opens the Race menu; sets POPUP to its window
 POPUP=""
@@ -320,11 +263,13 @@ open_menu() {
     shot "$1"
 }
 
-# race N: Alt+R, G, then read and answer every box until none is left
+# race N FIRST [AT_FIRST_BOX]: Alt+R, G, then read and answer every box until none is left. The
+# screenshots are numbered from FIRST on. AT_FIRST_BOX, a command, runs while the first box shows
+# (before its Return), given the box's window and a name for its screenshot.
 race() {
-    local n=$1 texts=() seen=() box text line status
+    local n=$1 first=$2 at_first_box=${3:-} texts=() seen=() box text line status
     step "race $n: Alt+R, G"
-    open_menu "$(printf '%02d' $((5 + 3 * (n - 1))))-race$n-menu"
+    open_menu "$(printf '%02d' "$first")-race$n-menu"
     xdotool key g
     until_ok 10 new_window "$WIN" "$POPUP" || fail "race $n: Go showed no message box"
     box=$NEW
@@ -340,8 +285,11 @@ race() {
         printf '%s\n' "${ALLOWED_TEXTS[@]}" | grep -qxF "$text" ||
             fail "race $n: unexpected announcement '$text' (Marnox is backed)"
         texts+=("$text")
-        shot "$(printf '%02d' $((6 + 3 * (n - 1))))-race$n-box-${#texts[@]}"
+        shot "$(printf '%02d' $((first + 1)))-race$n-box-${#texts[@]}"
         ok "race $n: box ${#texts[@]} titled '$title' says '$text'"
+        if [ ${#texts[@]} -eq 1 ] && [ -n "$at_first_box" ]; then
+            "$at_first_box" "$box" "$(printf '%02d' $((first + 1)))-race$n-box-1-after-close"
+        fi
 
         [ "$(xdotool getwindowfocus)" = "$box" ] || timeout 5 xdotool windowfocus "$box" || true
         xdotool key Return
@@ -368,17 +316,17 @@ race() {
     grep '^racer ' "$WORK/window.txt" | sed 's/^/   /'
     # Back at the start: every racer in the right half of the track again, not at the finish.
     local lefts
-    lefts=$(sed -n 's/^racer [^:]*: picture at x \(-\?[0-9]*\),.*/\1/p' "$WORK/window.txt")
+    lefts=$(racer_lefts)
     [ "$(wc -w <<<"$lefts")" -eq 4 ] || fail "race $n: the screen reader sees $(wc -w <<<"$lefts") racers"
     for x in $lefts; do
         [ "$x" -ge $((CLIENT_W / 2)) ] || fail "race $n: a racer did not go back to the start (x $x)"
     done
-    shot "$(printf '%02d' $((7 + 3 * (n - 1))))-race$n-after"
+    shot "$(printf '%02d' $((first + 2)))-race$n-after"
     ok "race $n: ${#texts[@]} box(es), each closed with Return; no box left, racers back at the start"
 }
 
-race 1
-race 2
+race 1 5
+race 2 8
 
 step "Alt+R, Q"
 open_menu 11-quit-menu
@@ -386,10 +334,44 @@ xdotool key q
 ends_within 2 "Quit"
 
 step "closing the window"
-start_game 2
+play 2
 shot 12-before-close
 "${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
 ends_within 5 "closing the window"
+
+step "closing the window while a race's message box shows"
+# refuse_close BOX SHOT: the frame's close while BOX shows is refused: the box stays and the
+# game runs on
+close_taken() { ended "$GAME_PID" || window_gone "$WIN" || window_gone "$1"; }
+refuse_close() {
+    local box=$1 before after
+    before=$("${READ[@]}" boxes) || fail "the screen reader cannot read the boxes"
+    "${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
+    # A refused close shows nothing to wait for: give an accepted one ample time to show instead.
+    # (Bounded, and it can only ever let a fault pass, never fail a good game. The Returns that
+    # follow reach the game after the close message, so the main window still showing at the end
+    # of the race is the check that cannot be early.)
+    if until_ok 3 close_taken "$box"; then
+        ended "$GAME_PID" && fail "the game ended when its window was closed during a race's box"
+        window_gone "$box" && fail "the message box went away when the window was closed"
+        fail "the main window went away while a race's box showed"
+    fi
+    after=$("${READ[@]}" boxes) || fail "the screen reader cannot read the boxes after the close"
+    [ "$after" = "$before" ] ||
+        fail "the boxes changed when the window was asked to close: '$before' then '$after'"
+    shot "$2"
+    ok "closing the window while the box '${after#*: }' shows is refused: the box stays, the game runs"
+}
+play 3
+back_marnox 13-backed
+race 3 14 refuse_close
+running "$GAME_PID" || fail "the game ended during race 3"
+for x in $(racer_lefts); do
+    [ "$x" -eq $START_X ] || fail "after race 3 a racer's picture is at x $x, expected $START_X"
+done
+ok "after the last box the game still runs, its window shows and every racer is back at x $START_X"
+"${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
+ends_within 5 "closing the window after the race"
 
 step "no display"
 mkdir -p "$WORK/nodisplay"
@@ -417,6 +399,97 @@ unused=7000 # far above the numbers that X servers pick for themselves
 while [ -e "/tmp/.X11-unix/X$unused" ] || [ -e "/tmp/.X$unused-lock" ]; do unused=$((unused + 1)); done
 no_display bad-display DISPLAY=":$unused"
 ok "with a display that cannot be opened (:$unused): one line on stderr, exit status 2, no core file"
+
+step "a high-density screen: QT_SCALE_FACTOR=$SCALE"
+stop_session # the next game gets an X server of its own, with a screen that holds it at scale 2
+mkdir -p "$WORK/scale2"
+private_session "$WORK/scale2" 1600x1200x24
+play scale2 QT_SCALE_FACTOR=$SCALE
+eval "$(xdotool getwindowgeometry --shell "$WIN")"
+# The screen reader sees the layout in the game's own pixels; the screen shows SCALE times as many.
+grep -qF "client area ${CLIENT_W}x${CLIENT_H} under a " "$WORK/window.txt" ||
+    fail "at scale $SCALE the layout is not ${CLIENT_W}x${CLIENT_H} any more: $(head -n1 "$WORK/window.txt")"
+menu=$(sed -n 's/.* under a \([0-9]*\) pixel menu bar$/\1/p' "$WORK/window.txt")
+MENU_H=$((SCALE * menu))
+[ "$WIDTH" -eq $((SCALE * CLIENT_W)) ] ||
+    fail "at scale $SCALE the window is $WIDTH pixels wide, expected $((SCALE * CLIENT_W))"
+[ $((HEIGHT - MENU_H)) -eq $((SCALE * CLIENT_H)) ] ||
+    fail "at scale $SCALE the client area is $((HEIGHT - MENU_H)) pixels high, expected $((SCALE * CLIENT_H))"
+ok "at scale $SCALE the window is ${WIDTH}x${HEIGHT}: a ${WIDTH}x$((HEIGHT - MENU_H)) client area under a $MENU_H pixel menu bar"
+
+# Where the pictures are, as "RACER X Y W H" in screen pixels, one a line.
+sed -n 's/^racer \([^:]*\): picture at x \([0-9]*\), y \([0-9]*\) (\([0-9]*\)x\([0-9]*\))$/\1 \2 \3 \4 \5/p' \
+    "$WORK/window.txt" | awk -v s=$SCALE '{ print $1, s * $2, s * $3, s * $4, s * $5 }' \
+    >"$WORK/pictures.txt"
+[ "$(wc -l <"$WORK/pictures.txt")" -eq 4 ] ||
+    fail "at scale $SCALE the screen reader does not see four pictures: $(cat "$WORK/window.txt")"
+
+# shot_scaled: the window alone as it draws itself (import -window), once every picture shows
+shot_scaled() {
+    local racer x y w h
+    LAST_SHOT="$SHOTS/scale2-start.png"
+    import -window "$WIN" "$LAST_SHOT" || return 1
+    [ "$("$CONVERT" "$LAST_SHOT" -format %wx%h info:)" = "${WIDTH}x${HEIGHT}" ] || return 1
+    while read -r racer x y w h; do
+        [ "$(count nonwhite "$LAST_SHOT" "$x" "$y" "$w" "$h")" -gt 0 ] || return 1
+    done <"$WORK/pictures.txt"
+}
+pointer_to $((SCALE * BARE_SPOT[0])) $((SCALE * BARE_SPOT[1]))
+until_ok 10 shot_scaled || fail "at scale $SCALE the window does not show its four pictures ($LAST_SHOT)"
+
+# uneven_blocks FILE X Y W H: a client-area region cut in 2x2 blocks from its top left corner:
+# "INKED UNEVEN COLOURS", the blocks with a pixel that is not white, those of them whose four
+# pixels are not all the same, and the colours in the region. A picture doubled pixel for pixel
+# has no uneven block; one scaled smoothly has them wherever its colours change.
+uneven_blocks() {
+    local file=$1 x=$2 y=$(($3 + MENU_H)) w=$4 h=$5 colours
+    colours=$("$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -format %k info:)
+    "$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
+        awk -F'[(),]' -v colours="$colours" '
+            NR > 1 {
+                block = int($1 / 2) "," int(($2 + 0) / 2)
+                colour = $3 "," $4 "," $5
+                if (!(block in first)) first[block] = colour
+                else if (colour != first[block]) uneven[block] = 1
+                if ($3 < 255 || $4 < 255 || $5 < 255) inked[block] = 1
+            }
+            END {
+                for (block in inked) { n++; if (block in uneven) u++ }
+                print n + 0, u + 0, colours
+            }'
+}
+while read -r racer x y w h; do
+    read -r inked uneven colours < <(uneven_blocks "$LAST_SHOT" "$x" "$y" "$w" "$h")
+    echo "   $racer: $uneven of $inked inked 2x2 blocks uneven, $colours colours"
+    [ "$inked" -gt 0 ] || fail "at scale $SCALE the $racer picture is blank ($LAST_SHOT)"
+    [ $((3 * uneven)) -ge "$inked" ] ||
+        fail "at scale $SCALE the $racer picture is blocky: only $uneven of its $inked inked 2x2 blocks are uneven ($LAST_SHOT)"
+done <"$WORK/pictures.txt"
+ok "at scale $SCALE the four pictures are drawn smoothly, not doubled pixel for pixel"
+
+# caption_drawn_whole NAME X Y W H: the caption of the control at X Y (W x H client pixels) is
+# drawn whole at scale 2: its ink ends short of the control's right edge (or the window's, where
+# that comes first) with white between, and touches neither its top nor its bottom
+caption_drawn_whole() {
+    local name=$1 x=$((SCALE * $2)) y=$((SCALE * $3)) w=$((SCALE * $4)) h=$((SCALE * $5))
+    local dark right top bottom
+    [ $((x + w)) -le "$WIDTH" ] || w=$((WIDTH - x))
+    read -r dark _ _ _ _ < <(measure dark "$LAST_SHOT" "$x" "$y" "$w" "$h")
+    read -r _ _ right top bottom < <(measure nonwhite "$LAST_SHOT" "$x" "$y" "$w" "$h")
+    echo "   \"$name\": $dark dark pixels; its ink ends at x $((x + right)), its right edge is at x $((x + w)); ink in rows $top..$bottom of 0..$((h - 1))"
+    [ "$dark" -ge 50 ] ||
+        fail "at scale $SCALE the caption \"$name\" is not drawn ($dark dark pixels, $LAST_SHOT)"
+    [ "$right" -le $((w - 3)) ] ||
+        fail "at scale $SCALE the caption \"$name\" runs into its right edge at x $((x + w)) ($LAST_SHOT)"
+    [ "$top" -gt 0 ] || fail "at scale $SCALE the caption \"$name\" is cut at the top ($LAST_SHOT)"
+    [ "$bottom" -lt $((h - 1)) ] ||
+        fail "at scale $SCALE the caption \"$name\" is cut at the bottom ($LAST_SHOT)"
+}
+caption_drawn_whole "Select your Zoomkin..." "${PROMPT_LABEL[@]}"
+caption_drawn_whole "Bazzle" "${BAZZLE_OPTION[@]}"
+ok "at scale $SCALE the captions \"Select your Zoomkin...\" and \"Bazzle\" are drawn whole"
+"${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
+ends_within 5 "closing the window at scale $SCALE"
 
 if [ -n "$KEEP_SHOTS" ]; then
     echo "e2e_game: all $CHECKS checks passed; screenshots in $SHOTS"

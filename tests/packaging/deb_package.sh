@@ -24,7 +24,9 @@ SCRATCH=$(readlink -m "$3")
 APP_ID=$4
 PROGRAM=$5
 VERSION=$6
-HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib" && pwd)
+# shellcheck source-path=SCRIPTDIR source=../../tools/lib/x_session.sh
+source "$LIB/x_session.sh"
 PACKAGE=zoomkin-race
 WINDOW_TITLE="Zoomkin Race!"
 
@@ -41,12 +43,9 @@ ok() {
 step() { echo "== $*"; }
 
 # --- what the test needs ------------------------------------------------------------------
-missing=()
-for tool in "$CPACK" dpkg dpkg-deb dpkg-shlibdeps lintian Xvfb xdotool python3; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
-[ ${#missing[@]} -eq 0 ] ||
-    fail "missing ${missing[*]}: install dpkg-dev lintian xvfb xdotool python3"
+need "$CPACK" dpkg dpkg-deb dpkg-shlibdeps lintian Xvfb xdotool python3
+[ ${#MISSING[@]} -eq 0 ] ||
+    fail "missing ${MISSING[*]}: install dpkg-dev lintian xvfb xdotool python3"
 [ -f "$BUILD/CPackConfig.cmake" ] || fail "no CPackConfig.cmake in $BUILD: configure it first"
 case $SCRATCH in
 "$BUILD"/?*) ;;
@@ -56,34 +55,15 @@ esac
 rm -rf "$SCRATCH"
 mkdir -p "$SCRATCH"
 
-XVFB_PID="" GAME_PID=""
-stop() { # stop PID: end a process this script started, and reap it
-    [ -n "$1" ] || return 0
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
 cleanup() {
     local status=$?
     set +e
-    stop "$GAME_PID"
-    stop "$XVFB_PID"
+    stop_session
     rm -rf "$SCRATCH/runtime"
     if [ $status -eq 0 ]; then rm -rf "$SCRATCH"; else echo "kept for a look: $SCRATCH" >&2; fi
     exit $status
 }
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-# until_ok SECONDS COMMAND...: run COMMAND every tenth of a second until it succeeds; fails after
-# SECONDS. Only ever a generous upper bound, never a measured time.
-until_ok() {
-    local deadline=$((SECONDS + $1))
-    shift
-    while ! "$@"; do
-        [ $SECONDS -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
+on_exit cleanup
 
 # --- build the package ----------------------------------------------------------------------
 step "cpack -G DEB"
@@ -175,35 +155,15 @@ GAME="$SCRATCH/root/usr/games/$PROGRAM"
 ok "the desktop entry's Exec names usr/games/$PROGRAM"
 
 step "starting a private X server"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$SCRATCH/display" \
-    >"$SCRATCH/xvfb.log" 2>&1 &
-XVFB_PID=$!
-has_display_number() { [ -s "$SCRATCH/display" ]; }
-until_ok 30 has_display_number || fail "Xvfb did not start (see $SCRATCH/xvfb.log)"
-DISPLAY=":$(head -n1 "$SCRATCH/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
-mkdir -p "$SCRATCH/runtime" && chmod 700 "$SCRATCH/runtime"
-export XDG_RUNTIME_DIR="$SCRATCH/runtime"
+start_x_server "$SCRATCH" 30 || fail "Xvfb did not start (see $SCRATCH/xvfb.log)"
+private_runtime_dir "$SCRATCH"
 echo "   display $DISPLAY"
 
 step "starting the unpacked game"
-"$GAME" >"$SCRATCH/game.log" 2>&1 &
-GAME_PID=$!
-running() { # alive and not yet a zombie
-    local state
-    state=$(sed 's/.*) //' "/proc/$GAME_PID/stat" 2>/dev/null | cut -d' ' -f1) || return 1
-    [ -n "$state" ] && [ "$state" != Z ]
-}
-WIN=""
-window_shown() {
-    running || fail "the game ended before its window showed"
-    WIN=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^${WINDOW_TITLE}\$" \
-        2>/dev/null | head -n1) || true
-    [ -n "$WIN" ]
-}
-until_ok 60 window_shown || fail "the game's window '$WINDOW_TITLE' did not show within 60 s"
+start_game "$GAME" "$SCRATCH/game.log" 60 "$WINDOW_TITLE" || case $? in
+    1) fail "the game's window '$WINDOW_TITLE' did not show within 60 s" ;;
+    *) fail "the game ended before its window showed" ;;
+esac
 ok "the unpacked game shows its window '$WINDOW_TITLE'"
 
 # Desktops on X11 tie the window to the entry through StartupWMClass.
@@ -214,9 +174,8 @@ xdotool search --all --onlyvisible --pid "$GAME_PID" --class "^${class_pattern}\
 ok "the window's class is the entry's StartupWMClass '$wm_class'"
 
 step "closing the window"
-python3 "$HERE/close_window.py" "$WIN" || fail "could not send the window its close message"
-ended() { ! running; }
-until_ok 60 ended || fail "the game was still running 60 s after its window was closed"
+python3 "$LIB/close_window.py" "$WIN" || fail "could not send the window its close message"
+until_ok 60 ended "$GAME_PID" || fail "the game was still running 60 s after its window was closed"
 status=0
 wait "$GAME_PID" || status=$?
 GAME_PID=""

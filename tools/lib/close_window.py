@@ -4,7 +4,8 @@
 A window manager closes a window by sending it a WM_PROTOCOLS client message carrying
 WM_DELETE_WINDOW; the program then decides to close. (xdotool's windowclose destroys the
 window instead, which is not what a player's close does.) There is no window manager under
-Xvfb, so this sends the message itself, through libX11.
+Xvfb, so this sends the message itself, through libX11. The end-to-end and packaging tests
+use it to close the game's window the way a player does.
 
 usage: close_window.py WINDOW_ID      (uses $DISPLAY)
 """

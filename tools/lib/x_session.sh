@@ -1,0 +1,194 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2034 # the globals below are read by the scripts that source this one
+#
+# Sourced by the programs that drive the game in a private X server: tests/e2e/e2e_game.sh,
+# tests/packaging/deb_package.sh and tools/headless-demo. It starts and stops what the game
+# needs around it (Xvfb, a D-Bus session with the accessibility bus, a runtime folder of its
+# own), starts the game itself and finds its windows. Its functions report failure by their
+# exit status; the messages are the caller's, since a test fails where the demo only explains.
+#
+# The processes started here are kept in XVFB_PID, BUS_PID, A11Y_PID and GAME_PID (empty
+# while not running), so that stop_session can end them whatever went wrong.
+
+XVFB_PID="" BUS_PID="" A11Y_PID="" GAME_PID=""
+WIN=""          # the game's main window, once start_game found it
+GAME_STATUS=0   # the exit status of a game that ended before its window showed
+MISSING=()      # what need and need_a11y found missing
+NEW=""          # the window new_window found
+
+# Debian's ImageMagick: another program named convert may come first on PATH.
+CONVERT=convert
+[ -x /usr/bin/convert ] && CONVERT=/usr/bin/convert
+A11Y_LAUNCHER=/usr/libexec/at-spi-bus-launcher
+
+# need PROGRAM...: note each program that is not on PATH in MISSING, so that the caller can name
+# all of them in one message instead of failing on the first.
+need() {
+    local program
+    for program in "$@"; do
+        command -v "$program" >/dev/null || MISSING+=("$program")
+    done
+}
+
+# need_a11y PYTHON: the same for the accessibility bus launcher and PYTHON's pyatspi, which
+# read_boxes.py needs to read the game as a screen reader does.
+need_a11y() {
+    [ -x "$A11Y_LAUNCHER" ] || MISSING+=(at-spi-bus-launcher)
+    "$1" -c 'import pyatspi' 2>/dev/null || MISSING+=("pyatspi for $1")
+}
+
+# until_ok SECONDS COMMAND...: run COMMAND every tenth of a second until it succeeds; fails after
+# SECONDS. Only ever a generous upper bound, never a measured time: a slow machine must not
+# fail where a fast one passes.
+until_ok() {
+    local deadline=$((SECONDS + $1))
+    shift
+    while ! "$@"; do
+        [ $SECONDS -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# running PID: alive and not yet a zombie. kill -0 would still say yes for a process that has
+# ended but that nobody has waited for yet.
+running() {
+    local state
+    state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 1
+    [ -n "$state" ] && [ "$state" != Z ]
+}
+ended() { ! running "$1"; }
+
+# stop PID: end a process this script started, and reap it, so that none outlives the script.
+stop() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+# stop_session: end the game, then what it ran in, so that it never sees its bus or display go
+# away under it (and prints nothing about that into its log).
+stop_session() {
+    stop "$GAME_PID"
+    stop "$A11Y_PID"
+    stop "$BUS_PID"
+    stop "$XVFB_PID"
+    GAME_PID="" A11Y_PID="" BUS_PID="" XVFB_PID=""
+}
+
+# on_exit FUNCTION: run FUNCTION however the script ends. Ctrl+C and kill go through exit, so
+# that the same clean-up runs then too, with status 130.
+on_exit() {
+    # shellcheck disable=SC2064 # the name of the function, now
+    trap "$1" EXIT
+    trap 'exit 130' INT TERM
+}
+
+# start_x_server DIR SECONDS [SCREEN]: a private Xvfb (1024x768x24 unless SCREEN says otherwise)
+# on a display number it picks itself: with -displayfd it writes the number once it listens, so
+# there is no guessing at a free one and no waiting on a socket. Its log is DIR/xvfb.log.
+# Exports DISPLAY and keeps Qt off any Wayland session around. Fails when no number came within
+# SECONDS.
+start_x_server() {
+    local dir=$1 seconds=$2 screen=${3:-1024x768x24}
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    until_ok "$seconds" test -s "$dir/display" || return 1
+    DISPLAY=":$(head -n1 "$dir/display")"
+    export DISPLAY
+    unset WAYLAND_DISPLAY
+    export QT_QPA_PLATFORM=xcb
+}
+
+# private_runtime_dir DIR: XDG_RUNTIME_DIR is DIR/runtime, so that nothing the game or the
+# buses put there meets the user's own session (Qt wants it private: mode 700).
+private_runtime_dir() {
+    mkdir -p "$1/runtime" && chmod 700 "$1/runtime"
+    export XDG_RUNTIME_DIR="$1/runtime"
+}
+
+# start_session_bus DIR SECONDS: a private D-Bus session; exports DBUS_SESSION_BUS_ADDRESS.
+# Fails when the bus gave no address within SECONDS.
+start_session_bus() {
+    dbus-daemon --session --nofork --nosyslog --print-address=4 4>"$1/bus" >/dev/null 2>&1 &
+    BUS_PID=$!
+    until_ok "$2" test -s "$1/bus" || return 1
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$1/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
+# a11y_bus_up: the session bus has an owner for org.a11y.Bus. Asks the bus who owns the name:
+# asking the launcher itself would have D-Bus start a second one of its own while ours is still
+# on its way up.
+a11y_bus_up() {
+    local answer
+    answer=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null) &&
+        [[ $answer == *"boolean true"* ]]
+}
+
+# start_a11y_bus DIR SECONDS: the accessibility bus in the session bus, up before the game starts
+# (Qt looks for it once, at start), and Qt told to publish its widgets there. Its log is
+# DIR/a11y.log. Fails with 1 when the bus was not up within SECONDS, with 2 when the launcher
+# ended (another one owned the name).
+start_a11y_bus() {
+    "$A11Y_LAUNCHER" --launch-immediately >"$1/a11y.log" 2>&1 &
+    A11Y_PID=$!
+    until_ok "$2" a11y_bus_up || return 1
+    running "$A11Y_PID" || return 2
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# main_window TITLE: WIN is the game's showing window titled exactly TITLE (no window manager
+# here, so it is never reparented or renamed).
+main_window() {
+    WIN=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^$1\$" 2>/dev/null |
+        head -n1) || true
+    [ -n "$WIN" ]
+}
+window_or_end() { main_window "$1" || ended "$GAME_PID"; }
+
+# start_game PROGRAM LOG SECONDS TITLE [ENV...]: start the game (with the ENV settings, if any),
+# its output going to LOG, and wait for its main window (WIN). Fails with 1 when no window showed
+# within SECONDS, with 2 when the game ended first (its exit status in GAME_STATUS).
+start_game() {
+    local program=$1 log=$2 seconds=$3 title=$4
+    shift 4
+    env "$@" "$program" >"$log" 2>&1 &
+    GAME_PID=$!
+    until_ok "$seconds" window_or_end "$title" || return 1
+    if [ -z "$WIN" ]; then
+        GAME_STATUS=0
+        wait "$GAME_PID" || GAME_STATUS=$?
+        GAME_PID=""
+        return 2
+    fi
+}
+
+# visible_windows: every window of the game that is showing now, one id a line.
+visible_windows() {
+    xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null || true
+}
+
+# new_window KNOWN...: NEW is a showing window of the game that is not among KNOWN (a menu or a
+# message box that just opened).
+new_window() {
+    local id known
+    for id in $(visible_windows); do
+        for known in "$@"; do
+            [ "$id" = "$known" ] && continue 2
+        done
+        NEW=$id
+        return 0
+    done
+    return 1
+}
+window_gone() { ! visible_windows | grep -qx "$1"; }
+
+# window_shot WINDOW FILE: the window as the screen shows it, boxes and menus over it included
+# (import -window WINDOW would leave out the windows on top of it).
+window_shot() {
+    # shellcheck disable=SC2034 # SCREEN and WINDOW come with the geometry
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root png:- | "$CONVERT" - -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
+}
