@@ -6,7 +6,7 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 li
 # What the test suite adds: a private X server driven like a player, screenshots, the screen
 # reader's view of the window, benchmarks and the desktop-integration checks.
 TEST_PACKAGES=(qt6-base-private-dev xvfb xauth xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-    libbenchmark-dev desktop-file-utils appstream lintian dpkg-dev file)
+    libbenchmark-dev libx11-dev desktop-file-utils appstream lintian dpkg-dev file)
 # What the headless demo needs.
 DEMO_PACKAGES=(xvfb xauth xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi)
 
