@@ -1,28 +1,43 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
-
-#include <mutex>
 
 namespace runtime {
 namespace {
 
-void installSubstitutes() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        // Liberation Sans keeps the widths of the classic sans faces; DejaVu Sans, the usual
-        // fallback, is about a tenth wider and cuts captions off.
-        QFont::insertSubstitutions(
-            QStringLiteral("MS Sans Serif"),
-            QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    });
+// Free faces with the metrics of families that Linux desktops lack. Liberation Sans keeps the
+// widths of the classic sans faces; DejaVu Sans, the usual fallback, is about a tenth wider and
+// cuts captions off.
+QStringList metricTwins(const QString& family) {
+    if (family == QLatin1String("MS Sans Serif"))
+        return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+    return {};
+}
+
+// The installed family to draw a stored one in, looked up once per family: letting Qt resolve a
+// missing family through substitutes costs again on every font of every control.
+QString installedFamily(const QString& family) {
+    static QHash<QString, QString> resolved; // fonts are only made on the window's thread
+    if (const auto found = resolved.constFind(family); found != resolved.cend())
+        return *found;
+    QString chosen = family;
+    if (!QFontDatabase::hasFamily(family)) {
+        for (const QString& twin : metricTwins(family))
+            if (QFontDatabase::hasFamily(twin)) {
+                chosen = twin;
+                break;
+            }
+    }
+    resolved.insert(family, chosen);
+    return chosen;
 }
 
 } // namespace
 
 QFont makeFont(QStringView family, double pointSize, int weight) {
-    installSubstitutes();
-    QFont font(family.toString());
+    QFont font(installedFamily(family.toString()));
     font.setPointSizeF(pointSize);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setStyleHint(QFont::SansSerif);

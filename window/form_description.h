@@ -45,7 +45,7 @@ struct FormDescription {
     int clientWidth;
     int clientHeight;
     runtime::OleColor backColor;
-    std::span<const std::string_view> icon; // one picture, drawn at several sizes
+    std::string_view icon;
     FontDescription defaultFont;
     std::span<const ControlDescription> controls; // also the stacking order, first at the bottom
     std::span<const MenuDescription> menus;

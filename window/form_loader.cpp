@@ -1,6 +1,5 @@
 #include "form_loader.h"
 
-#include "app_identity.h"
 #include "control_colors.h"
 #include "fonts.h"
 #include "image_control.h"
@@ -89,11 +88,7 @@ void loadMenus(QMainWindow& form, std::span<const MenuDescription> menus) {
 QWidget* loadForm(QMainWindow& form, const FormDescription& description) {
     form.setObjectName(text(description.name));
     form.setWindowTitle(text(description.caption));
-    QIcon icon;
-    for (std::string_view file : description.icon)
-        icon.addFile(text(file));
-    // an installed theme icon of the game's own id is the same picture
-    form.setWindowIcon(QIcon::fromTheme(runtime::kDesktopFileName, icon));
+    form.setWindowIcon(QIcon(text(description.icon)));
 
     auto* client = new QWidget(&form);
     client->setObjectName(QStringLiteral("clientArea"));
