@@ -31,6 +31,11 @@ void TestForm2Layout::windowHasItsCaptionAndFixedClientArea() {
     QCOMPARE(Form2Probe(form).client()->size(), QSize(639, 464));
     QCOMPARE(form.minimumSize(), form.maximumSize()); // the player cannot resize it
     QCOMPARE(form.objectName(), QStringLiteral("Form2"));
+    // the 32 x 32 icon that the desktop entry and the package install too
+    const QImage icon =
+        form.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon, QImage(QStringLiteral(":/assets/zoomkin-race-32.png"))
+                       .convertToFormat(QImage::Format_ARGB32));
 }
 
 void TestForm2Layout::controlsStandWhereStored_data() {
