@@ -3,6 +3,7 @@
 #include "caption_room.h"
 #include "form2_probe.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QMenu>
 #include <QTest>
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void everyCaptionFitsItsControl();
     void opensWithNothingBackedOrCheered();
     void picturesStartAtTheirStoredPositions();
+    void picturesAreUncompressedTrueColourBitmaps_data();
+    void picturesAreUncompressedTrueColourBitmaps();
     void optionsFormOneGroup();
     void menuHoldsRaceGoAndQuit();
 };
@@ -122,6 +125,34 @@ void TestForm2Layout::picturesStartAtTheirStoredPositions() {
         QVERIFY2(!image->pixmap().isNull(), name);
         QVERIFY(image->hasScaledContents()); // stretched to the stored size, not clipped
     }
+}
+
+void TestForm2Layout::picturesAreUncompressedTrueColourBitmaps_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("Dorvit") << ":/assets/dorvit.bmp" << QSize(221, 181);
+    QTest::newRow("Marnox") << ":/assets/marnox.bmp" << QSize(220, 191);
+    QTest::newRow("Rufta") << ":/assets/rufta.bmp" << QSize(243, 195);
+    QTest::newRow("Bazzle") << ":/assets/bazzle.bmp" << QSize(227, 235);
+}
+
+void TestForm2Layout::picturesAreUncompressedTrueColourBitmaps() {
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QFile bitmap(file);
+    QVERIFY(bitmap.open(QIODevice::ReadOnly));
+    const QByteArray header = bitmap.read(54);
+    QCOMPARE(header.left(2), QByteArray("BM"));
+    const auto field = [&](int offset, int bytes) {
+        qint64 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = (value << 8) | static_cast<quint8>(header[offset + i]);
+        return value;
+    };
+    QCOMPARE(field(18, 4), size.width());
+    QCOMPARE(field(22, 4), size.height());
+    QCOMPARE(field(28, 2), 24); // bits per pixel
+    QCOMPARE(field(30, 4), 0);  // no compression
 }
 
 void TestForm2Layout::optionsFormOneGroup() {
