@@ -47,7 +47,7 @@ struct FormDescription {
     runtime::OleColor backColor;
     std::string_view icon;
     FontDescription defaultFont;
-    std::span<const ControlDescription> controls; // also the stacking order, first at the bottom
+    std::span<const ControlDescription> controls;
     std::span<const MenuDescription> menus;
 };
 

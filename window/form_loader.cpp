@@ -37,6 +37,8 @@ QWidget* createControl(const ControlDescription& stored, QWidget* client, QButto
     case ControlKind::Label: {
         auto* label = new QLabel(text(stored.caption), client);
         label->setTextFormat(Qt::PlainText);
+        // a label has no pointer procedures: even a drag that began on it changes nothing
+        label->setAttribute(Qt::WA_NoMousePropagation);
         label->setGeometry(pixels(stored));
         return label;
     }
@@ -113,6 +115,10 @@ QWidget* loadForm(QMainWindow& form, const FormDescription& description) {
         if (stored.tabIndex >= 0 && control->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(stored.tabIndex, control);
     }
+    // Option buttons are windows of their own and stay above the labels and pictures drawn on
+    // the window: a shown cheer's top row lies under its button.
+    for (QAbstractButton* option : options->buttons())
+        option->raise();
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);

@@ -6,6 +6,8 @@ namespace window {
 
 ImageControl::ImageControl(QWidget* parent) : QLabel(parent) {
     setScaledContents(true); // QLabel scales smoothly, at the screen's pixel ratio
+    // a picture has no pointer procedures: even a drag that began on it changes nothing
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void ImageControl::setLeft(float twips) {

@@ -45,6 +45,9 @@ private Q_SLOTS:
     void stayingLitOverPicturesLabelsAndOtherOptions_data();
     void stayingLitOverPicturesLabelsAndOtherOptions();
     void hiddenCheerCoversNothingButAShownOneDoes();
+    void shownCheerLiesUnderItsButton();
+    void dragsFromPicturesAndLabelsChangeNothing_data();
+    void dragsFromPicturesAndLabelsChangeNothing();
     void menuBarIsNotTheWindowsSurface();
     void hoverNeverSelectsAndSelectionIsDrawnNormally();
 
@@ -119,6 +122,38 @@ void TestForm2Hover::hiddenCheerCoversNothingButAShownOneDoes() {
     probe_->moveOnto(*probe_->option("optDor"));
     probe_->moveTo(kUnderDorvit + QPoint(1, 0)); // now Label2 shows there and takes the move
     QCOMPARE(lights(*probe_), QStringLiteral("R+ -. -. -."));
+}
+
+void TestForm2Hover::shownCheerLiesUnderItsButton() {
+    auto* marnox = probe_->option("optMar");
+    probe_->moveOnto(*marnox);
+    QVERIFY(probe_->label("Label3")->isVisible());
+    // the button's bottom row overlaps its cheer's top row; the button stays on top
+    const QPoint bottomRow(marnox->geometry().center().x(), marnox->geometry().bottom());
+    QVERIFY(probe_->label("Label3")->geometry().contains(bottomRow));
+    QCOMPARE(probe_->client()->childAt(bottomRow), marnox);
+}
+
+void TestForm2Hover::dragsFromPicturesAndLabelsChangeNothing_data() {
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("picture") << "imgDorvit";
+    QTest::newRow("prompt") << "Label1";
+    QTest::newRow("shown cheer") << "Label3";
+}
+
+void TestForm2Hover::dragsFromPicturesAndLabelsChangeNothing() {
+    QFETCH(QString, pressed);
+    probe_->moveOnto(*probe_->option("optMar"));
+    const QWidget* start = probe_->find(qPrintable(pressed));
+    const QPoint from = probe_->client()->mapTo(form_.get(), start->geometry().center());
+    QTest::mousePress(form_->windowHandle(), Qt::LeftButton, {}, from);
+    // with the button held the pressed control gets every move, over the bare window too
+    QTest::mouseMove(form_->windowHandle(), from + QPoint(4, 2));
+    QTest::mouseMove(form_->windowHandle(), probe_->client()->mapTo(form_.get(), kBareWindow));
+    QCOMPARE(lights(*probe_), QStringLiteral("-. R+ -. -."));
+    QTest::mouseRelease(form_->windowHandle(), Qt::LeftButton, {},
+                        probe_->client()->mapTo(form_.get(), kBareWindow));
+    QCOMPARE(lights(*probe_), QStringLiteral("-. R+ -. -."));
 }
 
 void TestForm2Hover::menuBarIsNotTheWindowsSurface() {

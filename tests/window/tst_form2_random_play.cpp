@@ -53,17 +53,18 @@ struct Model {
         Kind kind;
         int index;
     };
-    // The topmost visible control at a point: pictures over cheers over options over the prompt.
+    // The topmost visible control at a point: option buttons over everything drawn on the
+    // window, then pictures, shown cheers and the prompt.
     Hit at(QPoint p) const {
+        for (int i = 3; i >= 0; --i)
+            if (option(i).contains(p))
+                return {Kind::Option, i};
         for (int i = 3; i >= 0; --i)
             if (picture(i).contains(p))
                 return {Kind::Picture, i};
         for (int i = 3; i >= 0; --i)
             if (cheering[static_cast<size_t>(i)] && cheer(i).contains(p))
                 return {Kind::Cheer, i};
-        for (int i = 3; i >= 0; --i)
-            if (option(i).contains(p))
-                return {Kind::Option, i};
         if (prompt().contains(p))
             return {Kind::Prompt, 0};
         return {Kind::Bare, 0};
