@@ -33,6 +33,16 @@ bool hasFinished(float position) {
     return !(position > kFinishLine);
 }
 
+struct Standing {
+    bool finished;
+    bool backed;
+};
+
+Standing standing(const Track& track, int racer) {
+    const bool finished = hasFinished(track.position(racer));
+    return {finished, track.isBacked(racer)};
+}
+
 bool allRunning(const Track& track) {
     // every racer is read on every test, with no short cut
     bool running = true;
@@ -79,11 +89,11 @@ void announce(Track& track, RaceServices& services) {
         services.announce(kTie);
         return;
     }
-    // two separate tests per racer, each reading the track afresh
+    // two separate tests per racer, each reading the racer's position and pick afresh
     for (int r = 1; r <= kRacerCount; ++r) {
-        if (hasFinished(track.position(r)) && track.isBacked(r))
+        if (const Standing now = standing(track, r); now.finished && now.backed)
             services.announce(kYouWon);
-        if (hasFinished(track.position(r)) && !track.isBacked(r))
+        if (const Standing now = standing(track, r); now.finished && !now.backed)
             services.announce(racer(r).winMessage);
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <stdexcept>
 #include <string_view>
 
 namespace race {
@@ -32,6 +34,10 @@ inline constexpr std::string_view kYouWon = "You won the Zoomkin Race!";
 inline constexpr std::string_view kTie = "The Zoomkin Race is a tie!";
 
 // The racer at roster position 1 to 4; any other position throws std::out_of_range.
-const Racer& racer(int position);
+constexpr const Racer& racer(int position) {
+    if (position < 1 || position > kRacerCount)
+        throw std::out_of_range("no racer at that roster position");
+    return kRoster[static_cast<std::size_t>(position - 1)];
+}
 
 } // namespace race

@@ -15,9 +15,7 @@ using runtime::kWindowText;
 constexpr FontDescription kCaptionFont{"MS Sans Serif", 9.75, 400};
 constexpr FontDescription kDefaultFont{"MS Sans Serif", 8.0, 400};
 
-constexpr const race::Racer& racer(int position) {
-    return race::kRoster[static_cast<std::size_t>(position - 1)];
-}
+using race::racer;
 
 constexpr ControlDescription option(int position, int left, int width) {
     return {.name = racer(position).option,

@@ -121,9 +121,10 @@ void TestRaceRun::stepsAreDrawnForAllBeforeAnyMoves() {
         "set2=175", "get3", "set3=265", "get4", "set4=-25", "get1", "get2", "get3",
         "get4",                         // the test that ends the race
         "get1", "get2", "get3", "get4", // the tie test
-        // each racer is tested twice, each test reading afresh
-        "get1", "get1", "get2", "get2", "get3", "get3", "get4", "get4",
-        "box:Bazzle won the Zoomkin Race!", "set1=5200", "set2=5200", "set3=5200", "set4=5200"};
+        // each racer is tested twice, each test reading its position and its pick afresh
+        "get1", "pick1", "get1", "pick1", "get2", "pick2", "get2", "pick2", "get3", "pick3", "get3",
+        "pick3", "get4", "pick4", "get4", "pick4", "box:Bazzle won the Zoomkin Race!", "set1=5200",
+        "set2=5200", "set3=5200", "set4=5200"};
     QCOMPARE(log, expected);
 }
 

@@ -40,7 +40,10 @@ public:
         note("set" + std::to_string(racer) + "=" + std::to_string(static_cast<long>(twips)));
         positions.at(static_cast<std::size_t>(racer - 1)) = twips;
     }
-    bool isBacked(int racer) const override { return racer == backed; }
+    bool isBacked(int racer) const override {
+        note("pick" + std::to_string(racer));
+        return racer == backed;
+    }
 
     std::array<float, race::kRacerCount> positions;
     int backed; // roster position of the backed racer, 0 for none
