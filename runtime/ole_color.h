@@ -21,8 +21,8 @@ inline constexpr OleColor kHighlightText = 0x8000000E;
 // The palette role that stands for a scheme colour, or nothing for a colour we do not know.
 std::optional<QPalette::ColorRole> paletteRole(OleColor color);
 
-// Scheme colours come from the palette, so a dark desktop theme is followed; an unknown
-// scheme colour falls back to the palette's text colour.
+// Scheme colours are looked up in the given palette (the desktop's when the window is built); an
+// unknown scheme colour falls back to the palette's text colour.
 QColor toQColor(OleColor color, const QPalette& palette);
 
 } // namespace runtime

@@ -15,8 +15,12 @@ const char* describe(ErrorCode code) {
         return "Invalid procedure call or argument";
     case ErrorCode::Overflow:
         return "Overflow";
+    case ErrorCode::OutOfMemory:
+        return "Out of memory";
     case ErrorCode::DivisionByZero:
         return "Division by zero";
+    case ErrorCode::InternalError:
+        return "Internal error";
     }
     return "Unknown error";
 }

@@ -2,13 +2,20 @@
 
 #include <QString>
 
+#include <new>
 #include <stdexcept>
 
 class QWidget;
 
 namespace runtime {
 
-enum class ErrorCode { InvalidArgument = 5, Overflow = 6, DivisionByZero = 11 };
+enum class ErrorCode {
+    InvalidArgument = 5,
+    Overflow = 6,
+    OutOfMemory = 7,
+    DivisionByZero = 11,
+    InternalError = 51,
+};
 
 // A runtime error: no procedure of the game traps one; it is reported and ends the program.
 class RuntimeError : public std::runtime_error {
@@ -33,12 +40,17 @@ inline constexpr int kRuntimeErrorExitStatus = 1;
 // program runs after a runtime error.
 [[noreturn]] void reportAndEnd(const RuntimeError& error, QWidget* parent);
 
-// Runs one event procedure; a runtime error escaping it is reported and ends the program.
+// Runs one event procedure; an error escaping it is reported and ends the program. Nothing may
+// unwind through Qt's event dispatch, so a stray C++ exception ends it the same way.
 template <typename Procedure> void runProcedure(QWidget* window, Procedure&& procedure) {
     try {
         procedure();
     } catch (const RuntimeError& error) {
         reportAndEnd(error, window);
+    } catch (const std::bad_alloc&) {
+        reportAndEnd(RuntimeError(ErrorCode::OutOfMemory), window);
+    } catch (const std::exception&) {
+        reportAndEnd(RuntimeError(ErrorCode::InternalError), window);
     }
 }
 

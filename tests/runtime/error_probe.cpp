@@ -1,5 +1,6 @@
-// Raises a runtime error inside an event procedure; prints each box it is shown and closes it.
-// Anything printed after the error means the program went on when it should have ended.
+// Raises a runtime error (or, given "stray", a plain C++ exception) inside an event procedure;
+// prints each box it is shown and closes it. Anything printed after the error means the program
+// went on when it should have ended.
 #include "box_closer.h"
 #include "runtime_error.h"
 
@@ -7,6 +8,8 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
+#include <stdexcept>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,8 +19,14 @@ int main(int argc, char** argv) {
                     qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1Char('|'))));
         std::fflush(stdout);
     });
-    QTimer::singleShot(0, [] {
-        runtime::runProcedure(nullptr, [] { runtime::raise(runtime::ErrorCode::Overflow); });
+    // "stray": a plain C++ exception, not one of the runtime's errors
+    const bool stray = argc > 1 && std::strcmp(argv[1], "stray") == 0;
+    QTimer::singleShot(0, [stray] {
+        runtime::runProcedure(nullptr, [stray] {
+            if (stray)
+                throw std::out_of_range("a racer that is not there");
+            runtime::raise(runtime::ErrorCode::Overflow);
+        });
         std::printf("the procedure went on after the error\n");
     });
     const int status = app.exec();

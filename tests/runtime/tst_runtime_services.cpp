@@ -136,6 +136,8 @@ void TestRuntimeServices::errorReportShowsNumberAndText() {
              QStringLiteral("Run-time error '6':\n\nOverflow"));
     QCOMPARE(runtime::RuntimeError(runtime::ErrorCode::DivisionByZero).report(),
              QStringLiteral("Run-time error '11':\n\nDivision by zero"));
+    QCOMPARE(runtime::RuntimeError(runtime::ErrorCode::OutOfMemory).report(),
+             QStringLiteral("Run-time error '7':\n\nOut of memory"));
 }
 
 void TestRuntimeServices::directColoursAreBlueGreenRed() {
