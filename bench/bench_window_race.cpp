@@ -143,7 +143,8 @@ void BM_CoreRaceFrom(benchmark::State& state) {
 
 // ---- the window ---------------------------------------------------------------------------
 
-void BM_WindowGo(benchmark::State& state) {
+// Go as the player chooses it; with `withPaint` the frame painted after the race is timed too.
+void windowGo(benchmark::State& state, bool withPaint) {
     Window& w = theWindow();
     putPictures(w, race::kStartLine);
     settle();
@@ -151,28 +152,22 @@ void BM_WindowGo(benchmark::State& state) {
     const long drawn = w.services->draws;
     for (auto _ : state) {
         w.go->trigger();
-        state.PauseTiming();
-        settle(); // the player's event loop paints between races; that frame is not part of Go
-        state.ResumeTiming();
+        if (!withPaint)
+            state.PauseTiming(); // the event loop paints between races, outside Go itself
+        settle();
+        if (!withPaint)
+            state.ResumeTiming();
     }
     bench::reportPerRace(state, bench::turnsSince(*w.services, drawn),
                          w.services->announcements - announced);
+}
+void BM_WindowGo(benchmark::State& state) {
+    windowGo(state, false);
+}
+void BM_WindowGoThenPaint(benchmark::State& state) {
+    windowGo(state, true);
 }
 BENCHMARK(BM_WindowGo)->Unit(benchmark::kMicrosecond);
-
-void BM_WindowGoThenPaint(benchmark::State& state) {
-    Window& w = theWindow();
-    putPictures(w, race::kStartLine);
-    settle();
-    const long announced = w.services->announcements;
-    const long drawn = w.services->draws;
-    for (auto _ : state) {
-        w.go->trigger();
-        settle();
-    }
-    bench::reportPerRace(state, bench::turnsSince(*w.services, drawn),
-                         w.services->announcements - announced);
-}
 BENCHMARK(BM_WindowGoThenPaint)->Unit(benchmark::kMicrosecond);
 
 void BM_WindowGoFrom(benchmark::State& state) {
