@@ -4,7 +4,6 @@
 #include <QPalette>
 
 #include <cstdint>
-#include <optional>
 
 namespace runtime {
 
@@ -18,11 +17,24 @@ inline constexpr OleColor kWindowText = 0x80000008;
 inline constexpr OleColor kCaptionText = 0x80000009;
 inline constexpr OleColor kHighlightText = 0x8000000E;
 
-// The palette role that stands for a scheme colour, or nothing for a colour we do not know.
-std::optional<QPalette::ColorRole> paletteRole(OleColor color);
+// The window's surface on the desktop's scheme: the paper it is painted in and the ink written
+// on it.
+struct Surface {
+    QColor paper;
+    QColor ink;
+};
+Surface surfaceOf(const QPalette& desktop);
 
-// Scheme colours are looked up in the given palette (the desktop's when the window is built); an
-// unknown scheme colour falls back to the palette's text colour.
-QColor toQColor(OleColor color, const QPalette& palette);
+// A stored colour on the desktop's scheme: a direct colour as it is, a scheme colour as the
+// paper or the ink of the window's surface.
+QColor toQColor(OleColor color, const QPalette& desktop);
+
+// The desktop's palette for everything on the window's surface: backgrounds in its paper, texts
+// in its ink, so that the controls' own parts (an option's circle) match the page they lie on.
+QPalette surfacePalette(const QPalette& desktop);
+
+// How far apart two colours read: the ratio of their relative luminances, 1 (none) to 21
+// (black on white), as accessibility guidelines measure it.
+double contrastRatio(const QColor& a, const QColor& b);
 
 } // namespace runtime

@@ -2,6 +2,8 @@
 
 #include "ole_color.h"
 
+#include <optional>
+
 class QWidget;
 
 namespace window {
@@ -10,5 +12,12 @@ namespace window {
 void setForeColor(QWidget& control, runtime::OleColor color);
 // Fills the control's background with the colour.
 void setBackColor(QWidget& control, runtime::OleColor color);
+// The colour last set on the control, if any.
+std::optional<runtime::OleColor> foreColor(const QWidget& control);
+
+// Paints the window's surface and every control on it in the desktop's scheme, and again
+// whenever the desktop's scheme changes while the game runs. The surface must already lie in
+// its window.
+void followDesktopScheme(QWidget& surface);
 
 } // namespace window

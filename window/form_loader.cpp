@@ -63,11 +63,7 @@ QWidget* createControl(const ControlDescription& stored, QWidget* client, QButto
 void applyColors(const ControlDescription& stored, QWidget& control) {
     if (stored.backColor)
         setBackColor(control, *stored.backColor);
-    if (!stored.foreColor)
-        return;
-    if (auto* option = qobject_cast<OptionButton*>(&control))
-        option->setForeColor(*stored.foreColor);
-    else
+    if (stored.foreColor)
         setForeColor(control, *stored.foreColor);
 }
 
@@ -97,6 +93,7 @@ QWidget* loadForm(QMainWindow& form, const FormDescription& description) {
     client->setFixedSize(runtime::twipsToPixels(description.clientWidth),
                          runtime::twipsToPixels(description.clientHeight));
     setBackColor(*client, description.backColor);
+    followDesktopScheme(*client);
     form.setCentralWidget(client);
 
     // the buttons lie directly on the window, so they are one group: one selection at most

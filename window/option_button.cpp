@@ -9,8 +9,11 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
+runtime::OleColor OptionButton::foreColor() const {
+    return window::foreColor(*this).value_or(runtime::kWindowText);
+}
+
 void OptionButton::setForeColor(runtime::OleColor color) {
-    foreColor_ = color;
     window::setForeColor(*this, color);
 }
 

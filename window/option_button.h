@@ -13,16 +13,13 @@ class OptionButton : public QRadioButton {
 public:
     explicit OptionButton(QWidget* parent);
 
-    runtime::OleColor foreColor() const { return foreColor_; }
+    runtime::OleColor foreColor() const;
     void setForeColor(runtime::OleColor color);
     bool value() const { return isChecked(); }
 
 protected:
     // The whole stored rectangle is the button, not just its circle and caption.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
-private:
-    runtime::OleColor foreColor_ = runtime::kWindowText;
 };
 
 } // namespace window

@@ -27,7 +27,8 @@ private Q_SLOTS:
     void floatingPointFaultsBecomeRuntimeErrors();
     void errorReportShowsNumberAndText();
     void directColoursAreBlueGreenRed();
-    void schemeColoursFollowThePalette();
+    void schemeColoursAreTheSurfacesPaperAndInk();
+    void contrastIsMeasuredAsGuidelinesDo();
     void twipsAreFifteenToAPixel();
 };
 
@@ -147,19 +148,37 @@ void TestRuntimeServices::directColoursAreBlueGreenRed() {
     QCOMPARE(runtime::toQColor(0x00336699, palette), QColor(0x99, 0x66, 0x33));
 }
 
-void TestRuntimeServices::schemeColoursFollowThePalette() {
-    QPalette palette;
-    palette.setColor(QPalette::Base, QColor(1, 1, 1));
-    palette.setColor(QPalette::Text, QColor(2, 2, 2));
-    palette.setColor(QPalette::BrightText, QColor(3, 3, 3));
-    palette.setColor(QPalette::HighlightedText, QColor(4, 4, 4));
-    QCOMPARE(runtime::toQColor(runtime::kWindowBackground, palette), QColor(1, 1, 1));
-    QCOMPARE(runtime::toQColor(runtime::kWindowText, palette), QColor(2, 2, 2));
-    QCOMPARE(runtime::toQColor(runtime::kCaptionText, palette), QColor(3, 3, 3));
-    QCOMPARE(runtime::toQColor(runtime::kHighlightText, palette), QColor(4, 4, 4));
+void TestRuntimeServices::schemeColoursAreTheSurfacesPaperAndInk() {
+    QPalette light;
+    light.setColor(QPalette::Base, Qt::white);
+    light.setColor(QPalette::Text, Qt::black);
+    light.setColor(QPalette::HighlightedText, QColor(0xfe, 0xfe, 0xfe));
+    light.setColor(QPalette::BrightText, QColor(1, 2, 3)); // never used: 9 is a background
+    for (const auto paper : {runtime::kWindowBackground, runtime::kCaptionText,
+                             runtime::kHighlightText})
+        QCOMPARE(runtime::toQColor(paper, light), QColor(0xfe, 0xfe, 0xfe));
+    QCOMPARE(runtime::toQColor(runtime::kWindowText, light), QColor(Qt::black));
+    QCOMPARE(runtime::toQColor(0x80000063, light), QColor(Qt::black)); // unknown: written as text
     // a direct colour with the same low byte is not mistaken for a scheme colour
-    QCOMPARE(runtime::toQColor(0x00000008, palette), QColor(8, 0, 0));
-    QVERIFY(!runtime::paletteRole(0x80000063).has_value());
+    QCOMPARE(runtime::toQColor(0x00000008, light), QColor(8, 0, 0));
+
+    // a dark scheme's highlight text is as light as its text: the page is written in its Base
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::HighlightedText, QColor(0xfc, 0xfc, 0xfc));
+    QCOMPARE(runtime::toQColor(runtime::kHighlightText, dark), QColor(0xfc, 0xfc, 0xfc));
+    QCOMPARE(runtime::toQColor(runtime::kWindowText, dark), QColor(0x1b, 0x1e, 0x20));
+    const QPalette surface = runtime::surfacePalette(dark);
+    QCOMPARE(surface.color(QPalette::Window), QColor(0xfc, 0xfc, 0xfc));
+    QCOMPARE(surface.color(QPalette::WindowText), QColor(0x1b, 0x1e, 0x20));
+}
+
+void TestRuntimeServices::contrastIsMeasuredAsGuidelinesDo() {
+    QCOMPARE(runtime::contrastRatio(Qt::black, Qt::white), 21.0);
+    QCOMPARE(runtime::contrastRatio(Qt::white, Qt::white), 1.0);
+    QVERIFY(qAbs(runtime::contrastRatio(Qt::red, Qt::white) - 4.0) < 0.01);
+    QVERIFY(qAbs(runtime::contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white) - 4.48) < 0.01);
 }
 
 void TestRuntimeServices::twipsAreFifteenToAPixel() {

@@ -1,10 +1,13 @@
 // Hover feedback with real pointer moves: Qt picks the widget under the pointer and decides where
 // the move goes, as it does for a player.
+#include "caption_room.h"
+#include "drawn_colours.h"
 #include "form2_probe.h"
 
 #include <QMenuBar>
 #include <QTest>
 
+using testing::drawnIn;
 using testing::Form2Probe;
 
 namespace {
@@ -12,16 +15,19 @@ namespace {
 const char* const kOptions[] = {"optDor", "optMar", "optRuf", "optBzl"};
 const char* const kCheers[] = {"Label2", "Label3", "Label4", "Label5"};
 
-// Which captions are red and which cheers show, racer by racer: "R+" red and cheering.
+// Which captions are drawn red and which cheers are drawn, racer by racer, read from the
+// window's pixels: "R+" red and cheering.
 QString lights(const Form2Probe& probe) {
+    const QImage grabbed = testing::grabWindow(*probe.client());
     QString state;
     for (int i = 0; i < 4; ++i) {
         const auto* option = probe.option(kOptions[i]);
-        const bool red = option->foreColor() == runtime::kRed;
-        // what is drawn follows what is stored
-        Q_ASSERT(red == (option->palette().color(option->foregroundRole()) == QColor(Qt::red)));
+        const bool red = drawnIn(grabbed, *option, testing::captionRoom(*option)).redPixels() > 0;
+        const QLabel* cheer = probe.label(kCheers[i]);
+        const bool cheering =
+            drawnIn(grabbed, *cheer, testing::uncoveredRoom(*cheer)).contrast >= 4.5;
         state += QLatin1String(red ? "R" : "-");
-        state += QLatin1String(probe.label(kCheers[i])->isVisible() ? "+" : ".");
+        state += QLatin1String(cheering ? "+" : ".");
         state += QLatin1Char(' ');
     }
     return state.trimmed();
