@@ -67,6 +67,35 @@ void applyColors(const ControlDescription& stored, QWidget& control) {
         setForeColor(control, *stored.foreColor);
 }
 
+// A label labels the control that follows it in tab order. When that is the option group, it
+// labels the option the focus enters the group at: the backed racer's, or the first.
+void labelGroup(QLabel& label, QButtonGroup& options) {
+    const auto entry = [&label, &options] {
+        QAbstractButton* checked = options.checkedButton();
+        label.setBuddy(checked ? checked : options.buttons().constFirst());
+    };
+    entry();
+    QObject::connect(&options, &QButtonGroup::buttonToggled, &label, entry);
+}
+
+// Tab order runs through the controls that take the focus, in their stored order; a label in
+// that order labels what follows it.
+void chainTabOrder(std::vector<std::pair<int, QWidget*>> stored, QButtonGroup& options) {
+    std::sort(stored.begin(), stored.end());
+    QWidget* previousStop = nullptr;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        QWidget* control = stored[i].second;
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label && i + 1 < stored.size() && options.buttons().contains(stored[i + 1].second))
+            labelGroup(*label, options);
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previousStop)
+            QWidget::setTabOrder(previousStop, control);
+        previousStop = control;
+    }
+}
+
 void loadMenus(QMainWindow& form, std::span<const MenuDescription> menus) {
     QMenu* dropDown = nullptr;
     for (const MenuDescription& entry : menus) {
@@ -109,16 +138,14 @@ QWidget* loadForm(QMainWindow& form, const FormDescription& description) {
         control->setHidden(!stored.visible);
         if (!stored.accessibleName.empty())
             control->setAccessibleName(text(stored.accessibleName));
-        if (stored.tabIndex >= 0 && control->focusPolicy() != Qt::NoFocus)
+        if (stored.tabIndex >= 0)
             tabOrder.emplace_back(stored.tabIndex, control);
     }
     // Option buttons are windows of their own and stay above the labels and pictures drawn on
     // the window: a shown cheer's top row lies under its button.
     for (QAbstractButton* option : options->buttons())
         option->raise();
-    std::sort(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    chainTabOrder(tabOrder, *options);
 
     loadMenus(form, description.menus);
     form.layout()->setSizeConstraint(QLayout::SetFixedSize); // the player cannot resize it

@@ -46,6 +46,8 @@ class TestForm2Accessible : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void windowReadsSensibly();
+    void promptLabelsWhereTheFocusEntersTheOptions_data();
+    void promptLabelsWhereTheFocusEntersTheOptions();
 };
 
 void TestForm2Accessible::windowReadsSensibly() {
@@ -76,6 +78,35 @@ void TestForm2Accessible::windowReadsSensibly() {
         QVERIFY2(cheer.invisible, qPrintable(cheer.name)); // hidden cheers are not read out
 
     QVERIFY(names(nodesWithRole(nodes, QAccessible::MenuItem)).contains(QStringLiteral("Race")));
+}
+
+void TestForm2Accessible::promptLabelsWhereTheFocusEntersTheOptions_data() {
+    QTest::addColumn<QString>("backed");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("nobody backed") << QString() << "optDor";
+    QTest::newRow("Rufta backed") << "optRuf"
+                                  << "optRuf";
+}
+
+// Tab enters the options at the backed racer's, or at the first (the keyboard suite pins that): a
+// screen reader says the prompt there, as the label of the group.
+void TestForm2Accessible::promptLabelsWhereTheFocusEntersTheOptions() {
+    QFETCH(QString, backed);
+    QFETCH(QString, entry);
+    window::Form2 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Form2Probe probe(form);
+    if (!backed.isEmpty())
+        QTest::mouseClick(probe.option(qPrintable(backed)), Qt::LeftButton);
+    for (const char* name : {"optDor", "optMar", "optRuf", "optBzl"}) {
+        QStringList labels;
+        const auto relations = QAccessible::queryAccessibleInterface(probe.option(name))
+                                   ->relations(QAccessible::Label);
+        for (const auto& [label, relation] : relations)
+            labels << label->text(QAccessible::Name);
+        QCOMPARE(labels, name == entry ? QStringList{"Select your Zoomkin..."} : QStringList{});
+    }
 }
 
 QTEST_MAIN(TestForm2Accessible)
