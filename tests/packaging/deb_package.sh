@@ -108,6 +108,8 @@ for needed in libqt6widgets6 fonts-liberation2 qt6-qpa-plugins; do
     grep -qx "$needed" <<<"$depends_names" || fail "Depends lacks $needed: $DEPENDS"
     ok "Depends has $needed"
 done
+expect_field Recommends qt6-wayland
+ok "Recommends qt6-wayland"
 
 # --- files ----------------------------------------------------------------------------------
 step "files"

@@ -4,9 +4,11 @@
 # What it takes to build and run the game.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 libpcg-cpp-dev)
 # What the test suite adds: a private X server driven like a player, screenshots, the screen
-# reader's view of the window, benchmarks and the desktop-integration checks.
+# reader's view of the window, benchmarks, the desktop-integration checks, a Wayland compositor
+# with Qt's Wayland platform, and qt6ct for a dark colour scheme.
 TEST_PACKAGES=(qt6-base-private-dev xvfb xauth xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-    libbenchmark-dev libx11-dev desktop-file-utils appstream lintian dpkg-dev file)
+    libbenchmark-dev libx11-dev desktop-file-utils appstream lintian dpkg-dev file
+    weston qt6-wayland qt6ct)
 # What the headless demo needs.
 DEMO_PACKAGES=(xvfb xauth xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi)
 
