@@ -1,33 +1,77 @@
 #pragma once
-// Finds Form2's controls by their stored names and moves the pointer over them as a player would.
+// Finds Form2's controls as the stored description and the roster name them, and moves the
+// pointer over them as a player would. Tests take names, texts and places from here, never
+// retyped: only the layout test spells them out, as the check.
 
 #include "form2.h"
+#include "form_description.h"
 #include "image_control.h"
 #include "option_button.h"
+#include "roster.h"
+#include "twips.h"
 
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
+#include <string_view>
+
 namespace testing {
+
+inline QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+// A control as stored, by name.
+inline const window::ControlDescription& stored(std::string_view name) {
+    const auto controls = window::form2Description().controls;
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [name](const auto& control) { return control.name == name; });
+    if (found == controls.end())
+        qFatal("Form2 stores no control named %s", std::string(name).c_str());
+    return *found;
+}
+
+// Where a control is stored, in pixels of the client area.
+inline QRect storedPixels(std::string_view name) {
+    using runtime::twipsToPixels;
+    const window::ControlDescription& control = stored(name);
+    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+            twipsToPixels(control.height)};
+}
+
+// The prompt: the control first in tab order, before the options it labels.
+inline const window::ControlDescription& storedPrompt() {
+    return window::form2Description().controls.front();
+}
 
 class Form2Probe {
 public:
     explicit Form2Probe(window::Form2& form) : form_(form) {}
 
-    template <typename Control = QWidget> Control* find(const char* name) const {
-        auto* control = form_.findChild<Control*>(QLatin1String(name));
+    template <typename Control = QWidget> Control* find(std::string_view name) const {
+        auto* control = form_.findChild<Control*>(text(name));
         if (!control)
-            qFatal("Form2 has no control named %s", name);
+            qFatal("Form2 has no control named %s", std::string(name).c_str());
         return control;
     }
-    window::OptionButton* option(const char* name) const {
-        return find<window::OptionButton>(name);
-    }
-    QLabel* label(const char* name) const { return find<QLabel>(name); }
-    window::ImageControl* image(const char* name) const { return find<window::ImageControl>(name); }
     QWidget* client() const { return form_.centralWidget(); }
-    QAction* menu(const char* name) const { return find<QAction>(name); }
+
+    // A racer's controls, by roster position 1 to 4.
+    window::OptionButton* option(int racer) const {
+        return find<window::OptionButton>(race::racer(racer).option);
+    }
+    QLabel* cheer(int racer) const { return find<QLabel>(race::racer(racer).cheerLabel); }
+    window::ImageControl* image(int racer) const {
+        return find<window::ImageControl>(race::racer(racer).image);
+    }
+    QLabel* prompt() const { return find<QLabel>(storedPrompt().name); }
+
+    // The menu entries, in their stored order: Race, then Go and Quit in its drop-down.
+    QAction* raceMenu() const { return menu(0); }
+    QAction* go() const { return menu(1); }
+    QAction* quit() const { return menu(2); }
 
     // A pointer move with no button held, at a point of the client area, delivered through the
     // window so that Qt picks the widget under it.
@@ -36,24 +80,30 @@ public:
     }
     void moveOnto(const QWidget& control) const { moveTo(control.geometry().center()); }
 
+    // Points of the bare window, left of every lane's picture and below the top rows; n picks
+    // one of several, so that a move between two of them is a real move.
+    QPoint bareSpot(int n = 0) const {
+        const QRect lastCheer = storedPixels(race::racer(race::kRacerCount).cheerLabel);
+        return {8 + 16 * n, lastCheer.bottom() + 40 + 32 * n};
+    }
+
     // What the boxes must say for the racers where they stand now, given who is backed.
     QStringList expectedBoxes() const {
-        static const char* const images[] = {"imgDorvit", "imgMarnox", "imgRufta", "imgBazzle"};
-        static const char* const options[] = {"optDor", "optMar", "optRuf", "optBzl"};
         QStringList finishers;
-        for (int i = 0; i < 4; ++i) {
-            if (image(images[i])->left() > 0)
+        for (int racer = 1; racer <= race::kRacerCount; ++racer) {
+            if (image(racer)->left() > 0)
                 continue;
-            const window::OptionButton* backing = option(options[i]);
-            finishers << (backing->value()
-                              ? QStringLiteral("You won the Zoomkin Race!")
-                              : backing->text() + QLatin1String(" won the Zoomkin Race!"));
+            finishers << text(option(racer)->value() ? race::kYouWon
+                                                     : race::racer(racer).winMessage);
         }
-        return finishers.size() == 4 ? QStringList{QStringLiteral("The Zoomkin Race is a tie!")}
-                                     : finishers;
+        return finishers.size() == race::kRacerCount ? QStringList{text(race::kTie)} : finishers;
     }
 
 private:
+    QAction* menu(std::size_t index) const {
+        return find<QAction>(window::form2Description().menus[index].name);
+    }
+
     window::Form2& form_;
 };
 

@@ -20,11 +20,11 @@ int main(int argc, char** argv) {
         const testing::SeenBox& box = closer.seen.last();
         std::printf("box [%s] %s; Dorvit at %g\n", qPrintable(box.title),
                     qPrintable(QString(box.text).replace(QLatin1Char('\n'), QLatin1Char('|'))),
-                    static_cast<double>(probe.image("imgDorvit")->left()));
+                    static_cast<double>(probe.image(1)->left()));
         std::fflush(stdout);
     });
     QTimer::singleShot(0, [&] {
-        probe.menu("mnuGo")->trigger();
+        probe.go()->trigger();
         std::printf("Go went on after the error\n");
     });
     const int status = app.exec();

@@ -1,5 +1,6 @@
 // The menu commands on the real window: Go runs a race on the pictures and announces it in real
 // message boxes; Quit and the window's frame end the program.
+#include "app_identity.h"
 #include "box_closer.h"
 #include "form2_probe.h"
 #include "scripted_race.h"
@@ -12,8 +13,9 @@ using testing::Form2Probe;
 
 namespace {
 
-const char* const kImages[] = {"imgDorvit", "imgMarnox", "imgRufta", "imgBazzle"};
-const char* const kOptions[] = {"optDor", "optMar", "optRuf", "optBzl"};
+QString said(std::string_view text) {
+    return testing::text(text);
+}
 
 } // namespace
 
@@ -33,36 +35,35 @@ void TestForm2Commands::goAnnouncesFinishersInRosterOrderThenGoesAgain() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
-    QTest::mouseClick(probe.option("optBzl"), Qt::LeftButton);
+    QTest::mouseClick(probe.option(4), Qt::LeftButton);
     // Marnox needs 6120 / 51 and Bazzle 6240 / 52 turns: both land on 0 on turn 120
     form.setRaceServices(std::make_unique<testing::ScriptedStepsOnRealBoxes>(
         &form, std::vector<int>{10, 51, 10, 52}));
     QList<float> leftsShown;
     QList<int> pixelsShown;
     BoxCloser closer([&] {
-        for (const char* image : kImages) {
-            leftsShown << probe.image(image)->left();
-            pixelsShown << probe.image(image)->x();
+        for (int racer = 1; racer <= race::kRacerCount; ++racer) {
+            leftsShown << probe.image(racer)->left();
+            pixelsShown << probe.image(racer)->x();
         }
     });
 
-    probe.menu("mnuGo")->trigger();
+    probe.go()->trigger();
 
-    QCOMPARE(closer.texts(),
-             (QStringList{"Marnox won the Zoomkin Race!", "You won the Zoomkin Race!"}));
+    QCOMPARE(closer.texts(), (QStringList{said(race::racer(2).winMessage), said(race::kYouWon)}));
     for (const testing::SeenBox& box : closer.seen)
-        QCOMPARE(box.title, QStringLiteral("ZoomkinRace!"));
+        QCOMPARE(box.title, runtime::kApplicationTitle);
     // the boxes show with the racers where the race left them
     QCOMPARE(leftsShown.mid(0, 4), (QList<float>{4920, 0, 4920, 0}));
     QCOMPARE(pixelsShown.mid(0, 4), (QList<int>{328, 0, 328, 0}));
-    for (const char* image : kImages)
-        QCOMPARE(probe.image(image)->left(), 5200.0f);
-    QCOMPARE(probe.image("imgDorvit")->x(), 347); // 5200 twips, rounded to pixels
+    for (int racer = 1; racer <= race::kRacerCount; ++racer)
+        QCOMPARE(probe.image(racer)->left(), 5200.0f);
+    QCOMPARE(probe.image(1)->x(), 347); // 5200 twips, rounded to pixels
 
     // Go again: from 5200 Bazzle finishes on turn 100 and Marnox is still 100 twips out
     closer.seen.clear();
-    probe.menu("mnuGo")->trigger();
-    QCOMPARE(closer.texts(), QStringList{"You won the Zoomkin Race!"});
+    probe.go()->trigger();
+    QCOMPARE(closer.texts(), QStringList{said(race::kYouWon)});
 }
 
 void TestForm2Commands::randomRacesAnnounceWhatThePicturesShow() {
@@ -71,18 +72,17 @@ void TestForm2Commands::randomRacesAnnounceWhatThePicturesShow() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
     for (int race = 0; race < 12; ++race) {
-        const char* backed = kOptions[race % 4];
-        QTest::mouseClick(probe.option(backed), Qt::LeftButton);
+        QTest::mouseClick(probe.option(1 + race % race::kRacerCount), Qt::LeftButton);
         QStringList expected;
         BoxCloser closer([&] {
             if (expected.isEmpty())
                 expected = probe.expectedBoxes();
         });
-        probe.menu("mnuGo")->trigger();
+        probe.go()->trigger();
         QVERIFY(!closer.seen.isEmpty());
         QCOMPARE(closer.texts(), expected);
-        for (const char* image : kImages)
-            QCOMPARE(probe.image(image)->left(), 5200.0f);
+        for (int racer = 1; racer <= race::kRacerCount; ++racer)
+            QCOMPARE(probe.image(racer)->left(), 5200.0f);
     }
 }
 
@@ -91,20 +91,20 @@ void TestForm2Commands::pickAndHoverSurviveARace() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
-    QTest::mouseClick(probe.option("optRuf"), Qt::LeftButton);
-    probe.moveOnto(*probe.option("optDor"));
+    QTest::mouseClick(probe.option(3), Qt::LeftButton);
+    probe.moveOnto(*probe.option(1));
     BoxCloser closer;
-    probe.menu("mnuGo")->trigger();
-    QVERIFY(probe.option("optRuf")->value());
-    QCOMPARE(probe.option("optDor")->foreColor(), runtime::kRed);
-    QVERIFY(probe.label("Label2")->isVisible());
+    probe.go()->trigger();
+    QVERIFY(probe.option(3)->value());
+    QCOMPARE(probe.option(1)->foreColor(), runtime::kRed);
+    QVERIFY(probe.cheer(1)->isVisible());
 }
 
 void TestForm2Commands::quitEndsTheProgram() {
     window::Form2 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTimer::singleShot(0, &form, [&] { Form2Probe(form).menu("mnuQit")->trigger(); });
+    QTimer::singleShot(0, &form, [&] { Form2Probe(form).quit()->trigger(); });
     QCOMPARE(QApplication::exec(), 0); // returns: the window was the last one
     QVERIFY(!form.isVisible());
 }

@@ -25,9 +25,9 @@ void TestForm2Faults::frameCloseWaitsForTheRacesBoxes() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
     // steps of 20 from 20 twips out: all but Rufta finish on the first turn, three boxes
-    for (const char* image : {"imgDorvit", "imgMarnox", "imgBazzle"})
-        probe.image(image)->setLeft(20);
-    QTest::mouseClick(probe.option("optMar"), Qt::LeftButton);
+    for (int racer : {1, 2, 4})
+        probe.image(racer)->setLeft(20);
+    QTest::mouseClick(probe.option(2), Qt::LeftButton);
     form.setRaceServices(
         std::make_unique<testing::ScriptedStepsOnRealBoxes>(&form, std::vector<int>{20}));
 
@@ -38,13 +38,13 @@ void TestForm2Faults::frameCloseWaitsForTheRacesBoxes() {
             form.windowHandle());
         closedDuringBoxes = closedDuringBoxes || !form.isVisible();
     });
-    probe.menu("mnuGo")->trigger();
+    probe.go()->trigger();
 
     QVERIFY(!closedDuringBoxes);
     QCOMPARE(closer.texts(),
-             (QStringList{"Dorvit won the Zoomkin Race!", "You won the Zoomkin Race!",
-                          "Bazzle won the Zoomkin Race!"}));
-    QCOMPARE(probe.image("imgRufta")->left(), 5200.0f);
+             (QStringList{testing::text(race::racer(1).winMessage), testing::text(race::kYouWon),
+                          testing::text(race::racer(4).winMessage)}));
+    QCOMPARE(probe.image(3)->left(), 5200.0f);
     QVERIFY(form.isVisible());
 
     QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
@@ -57,15 +57,15 @@ void TestForm2Faults::goOverAndOverLeavesNothingBehind() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
-    QTest::mouseClick(probe.option("optBzl"), Qt::LeftButton);
+    QTest::mouseClick(probe.option(4), Qt::LeftButton);
     BoxCloser closer;
     const auto race = [&] {
         closer.seen.clear();
-        probe.menu("mnuGo")->trigger();
+        probe.go()->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!closer.seen.isEmpty());
-        for (const char* image : {"imgDorvit", "imgMarnox", "imgRufta", "imgBazzle"})
-            QCOMPARE(probe.image(image)->left(), 5200.0f);
+        for (int racer = 1; racer <= race::kRacerCount; ++racer)
+            QCOMPARE(probe.image(racer)->left(), 5200.0f);
     };
     for (int i = 0; i < 50; ++i) // let caches and pools settle first
         race();

@@ -12,18 +12,15 @@ using testing::Form2Probe;
 
 namespace {
 
-const char* const kOptions[] = {"optDor", "optMar", "optRuf", "optBzl"};
-const char* const kCheers[] = {"Label2", "Label3", "Label4", "Label5"};
-
 // Which captions are drawn red and which cheers are drawn, racer by racer, read from the
 // window's pixels: "R+" red and cheering.
 QString lights(const Form2Probe& probe) {
     const QImage grabbed = testing::grabWindow(*probe.client());
     QString state;
-    for (int i = 0; i < 4; ++i) {
-        const auto* option = probe.option(kOptions[i]);
+    for (int racer = 1; racer <= race::kRacerCount; ++racer) {
+        const auto* option = probe.option(racer);
         const bool red = drawnIn(grabbed, *option, testing::captionRoom(*option)).redPixels() > 0;
-        const QLabel* cheer = probe.label(kCheers[i]);
+        const QLabel* cheer = probe.cheer(racer);
         const bool cheering =
             drawnIn(grabbed, *cheer, testing::uncoveredRoom(*cheer)).contrast >= 4.5;
         state += QLatin1String(red ? "R" : "-");
@@ -33,10 +30,23 @@ QString lights(const Form2Probe& probe) {
     return state.trimmed();
 }
 
-const QPoint kBareWindow(60, 300);    // left of the pictures, under the top row
-const QPoint kAlsoBare(250, 200);     // another bare point, so a move there is a real move
-const QPoint kUnderDorvit(240, 25);   // inside Label2's rectangle but not on optDor
-const QPoint kBetweenOptions(260, 5); // the gap between optDor and optMar
+QByteArray name(std::string_view stored) {
+    return QByteArray(stored.data(), static_cast<qsizetype>(stored.size()));
+}
+
+// Inside a cheer's rectangle but right of its option button, so not on it.
+QPoint besideButtonOverCheer(const Form2Probe& probe, int racer) {
+    const QRect button = probe.option(racer)->geometry();
+    const QRect cheer = probe.cheer(racer)->geometry();
+    return {(button.right() + cheer.right()) / 2, cheer.center().y()};
+}
+
+// The gap between two neighbouring option buttons, above the cheers.
+QPoint betweenButtons(const Form2Probe& probe, int left) {
+    const QRect a = probe.option(left)->geometry();
+    const QRect b = probe.option(left + 1)->geometry();
+    return {(a.right() + b.left()) / 2, a.top() + 4};
+}
 
 } // namespace
 
@@ -67,7 +77,7 @@ void TestForm2Hover::init() {
     probe_ = std::make_unique<Form2Probe>(*form_);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    probe_->moveTo(kAlsoBare);
+    probe_->moveTo(probe_->bareSpot(1));
 }
 
 void TestForm2Hover::cleanup() {
@@ -76,111 +86,108 @@ void TestForm2Hover::cleanup() {
 }
 
 void TestForm2Hover::overAnOptionItTurnsRedAndCheers() {
-    probe_->moveOnto(*probe_->option("optMar"));
+    probe_->moveOnto(*probe_->option(2));
     QCOMPARE(lights(*probe_), QStringLiteral("-. R+ -. -."));
-    probe_->moveTo(probe_->option("optMar")->geometry().topLeft() + QPoint(3, 3));
+    probe_->moveTo(probe_->option(2)->geometry().topLeft() + QPoint(3, 3));
     QCOMPARE(lights(*probe_), QStringLiteral("-. R+ -. -.")); // further moves keep it so
 }
 
 void TestForm2Hover::overTheBareWindowAllReset() {
-    probe_->moveOnto(*probe_->option("optDor"));
-    probe_->moveOnto(*probe_->option("optBzl"));
+    probe_->moveOnto(*probe_->option(1));
+    probe_->moveOnto(*probe_->option(4));
     QCOMPARE(lights(*probe_), QStringLiteral("R+ -. -. R+"));
-    probe_->moveTo(kBareWindow);
+    probe_->moveTo(probe_->bareSpot());
     QCOMPARE(lights(*probe_), QStringLiteral("-. -. -. -."));
 }
 
 void TestForm2Hover::bareGapsAreTheWindow() {
-    probe_->moveOnto(*probe_->option("optRuf"));
-    probe_->moveTo(kBetweenOptions);
+    probe_->moveOnto(*probe_->option(3));
+    probe_->moveTo(betweenButtons(*probe_, 1));
     QCOMPARE(lights(*probe_), QStringLiteral("-. -. -. -."));
 }
 
 void TestForm2Hover::stayingLitOverPicturesLabelsAndOtherOptions_data() {
-    QTest::addColumn<QString>("next");
+    QTest::addColumn<QByteArray>("next");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("picture") << "imgDorvit"
-                             << "-. R+ -. -.";
-    QTest::newRow("another picture") << "imgBazzle"
-                                     << "-. R+ -. -.";
-    QTest::newRow("prompt") << "Label1"
-                            << "-. R+ -. -.";
-    QTest::newRow("its own cheer") << "Label3"
-                                   << "-. R+ -. -.";
-    QTest::newRow("another option") << "optRuf"
-                                    << "-. R+ R+ -.";
+    QTest::newRow("picture") << name(race::racer(1).image) << "-. R+ -. -.";
+    QTest::newRow("another picture") << name(race::racer(4).image) << "-. R+ -. -.";
+    QTest::newRow("prompt") << name(testing::storedPrompt().name) << "-. R+ -. -.";
+    QTest::newRow("its own cheer") << name(race::racer(2).cheerLabel) << "-. R+ -. -.";
+    QTest::newRow("another option") << name(race::racer(3).option) << "-. R+ R+ -.";
 }
 
 void TestForm2Hover::stayingLitOverPicturesLabelsAndOtherOptions() {
-    QFETCH(QString, next);
-    probe_->moveOnto(*probe_->option("optMar"));
-    probe_->moveOnto(*probe_->find(qPrintable(next)));
+    QFETCH(QByteArray, next);
+    probe_->moveOnto(*probe_->option(2));
+    probe_->moveOnto(*probe_->find(next.toStdString()));
     QTEST(lights(*probe_), "expected");
-    probe_->moveTo(kBareWindow); // until the pointer next crosses the bare window
+    probe_->moveTo(probe_->bareSpot()); // until the pointer next crosses the bare window
     QCOMPARE(lights(*probe_), QStringLiteral("-. -. -. -."));
 }
 
 void TestForm2Hover::hiddenCheerCoversNothingButAShownOneDoes() {
-    probe_->moveOnto(*probe_->option("optMar"));
-    probe_->moveTo(kUnderDorvit); // Label2 is hidden there: the window gets the move
+    probe_->moveOnto(*probe_->option(2));
+    const QPoint underDorvit = besideButtonOverCheer(*probe_, 1);
+    probe_->moveTo(underDorvit); // Dorvit's cheer is hidden there: the window gets the move
     QCOMPARE(lights(*probe_), QStringLiteral("-. -. -. -."));
 
-    probe_->moveOnto(*probe_->option("optDor"));
-    probe_->moveTo(kUnderDorvit + QPoint(1, 0)); // now Label2 shows there and takes the move
+    probe_->moveOnto(*probe_->option(1));
+    probe_->moveTo(underDorvit + QPoint(1, 0)); // now the cheer shows there and takes the move
     QCOMPARE(lights(*probe_), QStringLiteral("R+ -. -. -."));
 }
 
 void TestForm2Hover::shownCheerLiesUnderItsButton() {
-    auto* marnox = probe_->option("optMar");
+    auto* marnox = probe_->option(2);
     probe_->moveOnto(*marnox);
-    QVERIFY(probe_->label("Label3")->isVisible());
+    QVERIFY(probe_->cheer(2)->isVisible());
     // the button's bottom row overlaps its cheer's top row; the button stays on top
     const QPoint bottomRow(marnox->geometry().center().x(), marnox->geometry().bottom());
-    QVERIFY(probe_->label("Label3")->geometry().contains(bottomRow));
+    QVERIFY(probe_->cheer(2)->geometry().contains(bottomRow));
     QCOMPARE(probe_->client()->childAt(bottomRow), marnox);
 }
 
 void TestForm2Hover::dragsFromPicturesAndLabelsChangeNothing_data() {
-    QTest::addColumn<QString>("pressed");
-    QTest::newRow("picture") << "imgDorvit";
-    QTest::newRow("prompt") << "Label1";
-    QTest::newRow("shown cheer") << "Label3";
+    QTest::addColumn<QByteArray>("pressed");
+    QTest::newRow("picture") << name(race::racer(1).image);
+    QTest::newRow("prompt") << name(testing::storedPrompt().name);
+    QTest::newRow("shown cheer") << name(race::racer(2).cheerLabel);
 }
 
 void TestForm2Hover::dragsFromPicturesAndLabelsChangeNothing() {
-    QFETCH(QString, pressed);
-    probe_->moveOnto(*probe_->option("optMar"));
-    const QWidget* start = probe_->find(qPrintable(pressed));
+    QFETCH(QByteArray, pressed);
+    probe_->moveOnto(*probe_->option(2));
+    const QWidget* start = probe_->find(pressed.toStdString());
     const QPoint from = probe_->client()->mapTo(form_.get(), start->geometry().center());
     QTest::mousePress(form_->windowHandle(), Qt::LeftButton, {}, from);
     // with the button held the pressed control gets every move, over the bare window too
     QTest::mouseMove(form_->windowHandle(), from + QPoint(4, 2));
-    QTest::mouseMove(form_->windowHandle(), probe_->client()->mapTo(form_.get(), kBareWindow));
+    QTest::mouseMove(form_->windowHandle(),
+                     probe_->client()->mapTo(form_.get(), probe_->bareSpot()));
     QCOMPARE(lights(*probe_), QStringLiteral("-. R+ -. -."));
     QTest::mouseRelease(form_->windowHandle(), Qt::LeftButton, {},
-                        probe_->client()->mapTo(form_.get(), kBareWindow));
+                        probe_->client()->mapTo(form_.get(), probe_->bareSpot()));
     QCOMPARE(lights(*probe_), QStringLiteral("-. R+ -. -."));
 }
 
 void TestForm2Hover::menuBarIsNotTheWindowsSurface() {
-    probe_->moveOnto(*probe_->option("optMar"));
+    probe_->moveOnto(*probe_->option(2));
     const QWidget* bar = form_->menuBar();
     QTest::mouseMove(form_->windowHandle(), bar->geometry().center());
     QCOMPARE(lights(*probe_), QStringLiteral("-. R+ -. -."));
 }
 
 void TestForm2Hover::hoverNeverSelectsAndSelectionIsDrawnNormally() {
-    auto* marnox = probe_->option("optMar");
+    auto* marnox = probe_->option(2);
     probe_->moveOnto(*marnox);
-    probe_->moveOnto(*probe_->option("optRuf"));
-    for (const char* name : kOptions)
-        QVERIFY(!probe_->option(name)->value());
+    probe_->moveOnto(*probe_->option(3));
+    for (int racer = 1; racer <= race::kRacerCount; ++racer)
+        QVERIFY(!probe_->option(racer)->value());
 
     QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {},
                       marnox->mapTo(form_.get(), QPoint(5, 8)));
     QVERIFY(marnox->value());
     QCOMPARE(lights(*probe_), QStringLiteral("-. R+ R+ -."));
-    probe_->moveTo(kBareWindow);
+    probe_->moveTo(probe_->bareSpot());
     QCOMPARE(lights(*probe_), QStringLiteral("-. -. -. -."));
     QVERIFY(marnox->value()); // still backed, drawn in the normal colour
 }

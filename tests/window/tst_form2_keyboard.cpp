@@ -1,5 +1,6 @@
 // Playing with the keyboard alone: the menu's access keys, Tab through the controls in their
 // stored order, arrows between the options, Space to back a racer, Return to close a box.
+#include "app_identity.h"
 #include "box_closer.h"
 #include "form2_probe.h"
 
@@ -41,7 +42,7 @@ void TestForm2Keyboard::chooseFromRaceMenu(Qt::Key accessKey) {
     QTRY_VERIFY(QApplication::activePopupWidget());
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QCOMPARE(menu->menuAction(), Form2Probe(*form_).menu("mnuRc"));
+    QCOMPARE(menu->menuAction(), Form2Probe(*form_).raceMenu());
     QTest::keyClick(menu, accessKey);
 }
 
@@ -50,8 +51,8 @@ void TestForm2Keyboard::altRThenGRunsARace() {
     chooseFromRaceMenu(Qt::Key_G);
     QTRY_VERIFY(!closer.seen.isEmpty());
     QTRY_VERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(closer.seen.first().title, QStringLiteral("ZoomkinRace!"));
-    QCOMPARE(Form2Probe(*form_).image("imgRufta")->left(), 5200.0f);
+    QCOMPARE(closer.seen.first().title, runtime::kApplicationTitle);
+    QCOMPARE(Form2Probe(*form_).image(3)->left(), 5200.0f);
 }
 
 void TestForm2Keyboard::altRThenQQuits() {
@@ -64,40 +65,42 @@ void TestForm2Keyboard::altRThenQQuits() {
 void TestForm2Keyboard::tabWalksTheStoredTabOrder() {
     Form2Probe probe(*form_);
     const auto tabStops = [&] {
-        QStringList stops;
-        for (const char* name : {"optDor", "optMar", "optRuf", "optBzl"})
-            if (probe.option(name)->focusPolicy() & Qt::TabFocus)
-                stops << QLatin1String(name);
+        QList<int> stops;
+        for (int racer = 1; racer <= race::kRacerCount; ++racer)
+            if (probe.option(racer)->focusPolicy() & Qt::TabFocus)
+                stops << racer;
         return stops;
     };
-    QCOMPARE(QApplication::focusWidget(), probe.option("optDor")); // the first that can take it
-    QCOMPARE(tabStops(), QStringList{"optDor"});
+    QCOMPARE(QApplication::focusWidget(), probe.option(1)); // the first that can take it
+    QCOMPARE(tabStops(), QList<int>{1});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), probe.option("optDor")); // nothing else takes focus
+    QCOMPARE(QApplication::focusWidget(), probe.option(1)); // nothing else takes focus
 
-    QTest::mouseClick(probe.option("optRuf"), Qt::LeftButton);
-    QCOMPARE(tabStops(), QStringList{"optRuf"});
+    QTest::mouseClick(probe.option(3), Qt::LeftButton);
+    QCOMPARE(tabStops(), QList<int>{3});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), probe.option("optRuf"));
+    QCOMPARE(QApplication::focusWidget(), probe.option(3));
     // labels and pictures never take the focus
-    for (const char* name : {"Label1", "Label2", "imgDorvit"})
-        QCOMPARE(probe.find(name)->focusPolicy(), Qt::NoFocus);
+    for (const QWidget* control :
+         {static_cast<QWidget*>(probe.prompt()), static_cast<QWidget*>(probe.cheer(1)),
+          static_cast<QWidget*>(probe.image(1))})
+        QCOMPARE(control->focusPolicy(), Qt::NoFocus);
 }
 
 void TestForm2Keyboard::arrowsMoveBetweenOptionsAndSpaceBacks() {
     Form2Probe probe(*form_);
-    probe.option("optDor")->setFocus(Qt::OtherFocusReason);
+    probe.option(1)->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    QCOMPARE(QApplication::focusWidget(), probe.option("optMar"));
+    QCOMPARE(QApplication::focusWidget(), probe.option(2));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(probe.option("optMar")->value());
+    QVERIFY(probe.option(2)->value());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    QCOMPARE(QApplication::focusWidget(), probe.option("optRuf"));
+    QCOMPARE(QApplication::focusWidget(), probe.option(3));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(probe.option("optRuf")->value());
-    QVERIFY(!probe.option("optMar")->value()); // still one group
+    QVERIFY(probe.option(3)->value());
+    QVERIFY(!probe.option(2)->value()); // still one group
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QCOMPARE(QApplication::focusWidget(), probe.option("optMar"));
+    QCOMPARE(QApplication::focusWidget(), probe.option(2));
 }
 
 QTEST_MAIN(TestForm2Keyboard)

@@ -68,15 +68,15 @@ void TestForm2Layout::controlsStandWhereStored() {
 void TestForm2Layout::captionsAreTheGamesTexts() {
     window::Form2 form;
     Form2Probe probe(form);
-    QCOMPARE(probe.label("Label1")->text(), QStringLiteral("Select your Zoomkin..."));
+    QCOMPARE(probe.find<QLabel>("Label1")->text(), QStringLiteral("Select your Zoomkin..."));
     const QStringList options{"Dorvit", "Marnox", "Rufta", "Bazzle"};
     const char* optionNames[] = {"optDor", "optMar", "optRuf", "optBzl"};
     const QStringList cheers{"Dor, Dor, Viiiiiiit!", "Marn, Marnox, Marn!!!", "Rufta, Ruftaaaa!",
                              "Bazzle!"};
     const char* cheerNames[] = {"Label2", "Label3", "Label4", "Label5"};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(probe.option(optionNames[i])->text(), options[i]);
-        QCOMPARE(probe.label(cheerNames[i])->text(), cheers[i]);
+        QCOMPARE(probe.find<window::OptionButton>(optionNames[i])->text(), options[i]);
+        QCOMPARE(probe.find<QLabel>(cheerNames[i])->text(), cheers[i]);
     }
 }
 
@@ -86,9 +86,11 @@ void TestForm2Layout::everyCaptionFitsItsControl() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
     // the classic sans face is drawn in Liberation Sans, whose widths match it
-    QCOMPARE(QFontInfo(probe.label("Label1")->font()).family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(QFontInfo(probe.option("optDor")->font()).family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(probe.option("optDor")->font().pointSizeF(), 9.75);
+    QCOMPARE(QFontInfo(probe.find<QLabel>("Label1")->font()).family(),
+             QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(probe.find<window::OptionButton>("optDor")->font()).family(),
+             QStringLiteral("Liberation Sans"));
+    QCOMPARE(probe.find<window::OptionButton>("optDor")->font().pointSizeF(), 9.75);
     for (const char* name : {"Label1", "optDor", "optMar", "optRuf", "optBzl", "Label2", "Label3",
                              "Label4", "Label5"}) {
         const QString overflow = testing::captionOverflow(*probe.find(name));
@@ -101,27 +103,27 @@ void TestForm2Layout::opensWithNothingBackedOrCheered() {
     form.show();
     Form2Probe probe(form);
     for (const char* name : {"optDor", "optMar", "optRuf", "optBzl"}) {
-        const window::OptionButton* option = probe.option(name);
+        const window::OptionButton* option = probe.find<window::OptionButton>(name);
         QVERIFY(option->isVisible());
         QVERIFY(!option->value());
         QCOMPARE(option->foreColor(), runtime::kWindowText);
         QCOMPARE(option->palette().color(option->foregroundRole()),
                  QApplication::palette().color(QPalette::Text));
     }
-    QVERIFY(probe.label("Label1")->isVisible());
+    QVERIFY(probe.find<QLabel>("Label1")->isVisible());
     for (const char* name : {"Label2", "Label3", "Label4", "Label5"})
-        QVERIFY(!probe.label(name)->isVisible());
+        QVERIFY(!probe.find<QLabel>(name)->isVisible());
 }
 
 void TestForm2Layout::picturesStartAtTheirStoredPositions() {
     window::Form2 form;
     Form2Probe probe(form);
-    QCOMPARE(probe.image("imgDorvit")->left(), 6120.0f);
-    QCOMPARE(probe.image("imgMarnox")->left(), 6120.0f);
-    QCOMPARE(probe.image("imgRufta")->left(), 6120.0f);
-    QCOMPARE(probe.image("imgBazzle")->left(), 6240.0f);
+    QCOMPARE(probe.find<window::ImageControl>("imgDorvit")->left(), 6120.0f);
+    QCOMPARE(probe.find<window::ImageControl>("imgMarnox")->left(), 6120.0f);
+    QCOMPARE(probe.find<window::ImageControl>("imgRufta")->left(), 6120.0f);
+    QCOMPARE(probe.find<window::ImageControl>("imgBazzle")->left(), 6240.0f);
     for (const char* name : {"imgDorvit", "imgMarnox", "imgRufta", "imgBazzle"}) {
-        const window::ImageControl* image = probe.image(name);
+        const window::ImageControl* image = probe.find<window::ImageControl>(name);
         QVERIFY2(!image->pixmap().isNull(), name);
         QVERIFY(image->hasScaledContents()); // stretched to the stored size, not clipped
     }
@@ -160,8 +162,8 @@ void TestForm2Layout::optionsFormOneGroup() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Form2Probe probe(form);
-    auto* marnox = probe.option("optMar");
-    auto* rufta = probe.option("optRuf");
+    auto* marnox = probe.find<window::OptionButton>("optMar");
+    auto* rufta = probe.find<window::OptionButton>("optRuf");
 
     // anywhere on the button selects it, even right of its caption
     QTest::mouseClick(marnox, Qt::LeftButton, {}, QPoint(marnox->width() - 2, 8));
@@ -173,21 +175,21 @@ void TestForm2Layout::optionsFormOneGroup() {
     QVERIFY(rufta->value());
     int selected = 0;
     for (const char* name : {"optDor", "optMar", "optRuf", "optBzl"})
-        selected += probe.option(name)->value() ? 1 : 0;
+        selected += probe.find<window::OptionButton>(name)->value() ? 1 : 0;
     QCOMPARE(selected, 1);
 }
 
 void TestForm2Layout::menuHoldsRaceGoAndQuit() {
     window::Form2 form;
     Form2Probe probe(form);
-    QAction* race = probe.menu("mnuRc");
+    QAction* race = probe.find<QAction>("mnuRc");
     QCOMPARE(race->text(), QStringLiteral("&Race"));
     QVERIFY(race->menu());
     const QList<QAction*> entries = race->menu()->actions();
     QCOMPARE(entries.size(), 2);
-    QCOMPARE(entries[0], probe.menu("mnuGo"));
+    QCOMPARE(entries[0], probe.find<QAction>("mnuGo"));
     QCOMPARE(entries[0]->text(), QStringLiteral("&Go"));
-    QCOMPARE(entries[1], probe.menu("mnuQit"));
+    QCOMPARE(entries[1], probe.find<QAction>("mnuQit"));
     QCOMPARE(entries[1]->text(), QStringLiteral("&Quit"));
     for (const QAction* entry : entries)
         QVERIFY(entry->shortcut().isEmpty()); // access keys only, no shortcut keys

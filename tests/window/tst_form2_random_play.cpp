@@ -17,9 +17,18 @@ using testing::Form2Probe;
 namespace {
 
 constexpr int kEvents = 10'000;
-const char* const kOptions[] = {"optDor", "optMar", "optRuf", "optBzl"};
-const char* const kCheers[] = {"Label2", "Label3", "Label4", "Label5"};
-const char* const kImages[] = {"imgDorvit", "imgMarnox", "imgRufta", "imgBazzle"};
+using testing::storedPixels;
+
+// The client area's stored size, in pixels.
+QRect clientArea() {
+    const auto& form = window::form2Description();
+    return {0, 0, runtime::twipsToPixels(form.clientWidth),
+            runtime::twipsToPixels(form.clientHeight)};
+}
+
+const race::Racer& racer(int i) {
+    return race::racer(i + 1);
+}
 
 // The window as the player must see it, worked out from the stored layout alone.
 struct Model {
@@ -27,25 +36,20 @@ struct Model {
     int focus = 0;   // the option with the keyboard focus
     std::array<bool, 4> red{};
     std::array<bool, 4> cheering{};
-    std::array<float, 4> left{6120, 6120, 6120, 6240};
+    std::array<float, 4> left{static_cast<float>(testing::stored(racer(0).image).left),
+                              static_cast<float>(testing::stored(racer(1).image).left),
+                              static_cast<float>(testing::stored(racer(2).image).left),
+                              static_cast<float>(testing::stored(racer(3).image).left)};
 
     // Pixel rectangles of the client area, as stored.
-    static QRect option(int i) {
-        static const QRect rects[] = {
-            {144, 0, 73, 17}, {296, 0, 65, 17}, {440, 0, 57, 17}, {560, 0, 81, 17}};
-        return rects[i];
-    }
-    static QRect cheer(int i) {
-        static const QRect rects[] = {
-            {144, 16, 113, 17}, {272, 16, 113, 17}, {432, 16, 81, 17}, {576, 16, 49, 17}};
-        return rects[i];
-    }
-    static QRect prompt() { return {0, 0, 137, 17}; }
+    static QRect option(int i) { return storedPixels(racer(i).option); }
+    static QRect cheer(int i) { return storedPixels(racer(i).cheerLabel); }
+    static QRect prompt() { return storedPixels(testing::storedPrompt().name); }
+    static int picture0Top() { return storedPixels(racer(0).image).top(); }
     QRect picture(int i) const {
-        static const QRect rects[] = {
-            {0, 48, 109, 97}, {0, 152, 108, 103}, {0, 256, 107, 91}, {0, 352, 99, 107}};
-        return rects[i].translated(static_cast<int>(std::lround(left[static_cast<size_t>(i)] / 15)),
-                                   0);
+        QRect rect = storedPixels(racer(i).image);
+        rect.moveLeft(runtime::twipsToPixels(left[static_cast<size_t>(i)]));
+        return rect;
     }
 
     enum class Kind { Bare, Option, Cheer, Picture, Prompt };
@@ -111,30 +115,31 @@ QString TestForm2RandomPlay::difference(const Model& model) const {
     QStringList differences;
     for (int i = 0; i < 4; ++i) {
         const auto s = static_cast<size_t>(i);
-        const window::OptionButton* option = probe_->option(kOptions[i]);
+        const window::OptionButton* option = probe_->option(i + 1);
+        const QLabel* cheer = probe_->cheer(i + 1);
+        const window::ImageControl* image = probe_->image(i + 1);
         if (option->value() != (model.backed == i))
             differences
                 << QStringLiteral("%1 backed %2").arg(option->objectName()).arg(option->value());
         if ((option->foreColor() == runtime::kRed) != model.red[s])
             differences << QStringLiteral("%1 red %2").arg(option->objectName()).arg(!model.red[s]);
-        if (probe_->label(kCheers[i])->isVisible() != model.cheering[s])
-            differences << QStringLiteral("%1 shown %2")
-                               .arg(QLatin1String(kCheers[i]))
-                               .arg(!model.cheering[s]);
-        if (probe_->image(kImages[i])->left() != model.left[s])
+        if (cheer->isVisible() != model.cheering[s])
+            differences
+                << QStringLiteral("%1 shown %2").arg(cheer->objectName()).arg(!model.cheering[s]);
+        if (image->left() != model.left[s])
             differences << QStringLiteral("%1 at %2, expected %3")
-                               .arg(QLatin1String(kImages[i]))
-                               .arg(probe_->image(kImages[i])->left())
+                               .arg(image->objectName())
+                               .arg(image->left())
                                .arg(model.left[s]);
-        if (probe_->image(kImages[i])->geometry() != model.picture(i))
-            differences << QStringLiteral("%1 drawn elsewhere").arg(QLatin1String(kImages[i]));
+        if (image->geometry() != model.picture(i))
+            differences << QStringLiteral("%1 drawn elsewhere").arg(image->objectName());
     }
-    if (QApplication::focusWidget() != probe_->option(kOptions[model.focus]))
+    if (QApplication::focusWidget() != probe_->option(model.focus + 1))
         differences << QStringLiteral("focus on %1, expected %2")
                            .arg(QApplication::focusWidget()
                                     ? QApplication::focusWidget()->objectName()
                                     : QStringLiteral("nothing"))
-                           .arg(QLatin1String(kOptions[model.focus]));
+                           .arg(probe_->option(model.focus + 1)->objectName());
     return differences.join(QStringLiteral("; "));
 }
 
@@ -154,7 +159,7 @@ void TestForm2RandomPlay::windowAlwaysShowsWhatThePlayerDid() {
     int races = 0, boxes = 0;
 
     const auto pointIn = [&](const QRect& rect) {
-        const QRect inside = rect.intersected(QRect(0, 0, 639, 464));
+        const QRect inside = rect.intersected(clientArea());
         return QPoint(inside.left() + random.bounded(inside.width()),
                       inside.top() + random.bounded(inside.height()));
     };
@@ -176,10 +181,10 @@ void TestForm2RandomPlay::windowAlwaysShowsWhatThePlayerDid() {
                 p = pointIn(Model::prompt());
                 break;
             case 4:
-                p = pointIn(QRect(0, 0, 639, 48));
-                break; // the top rows and their gaps
+                p = pointIn(QRect(0, 0, clientArea().width(), Model::picture0Top()));
+                break; // the top rows and their gaps, above the first lane
             default:
-                p = pointIn(QRect(0, 0, 639, 464));
+                p = pointIn(clientArea());
                 break;
             }
         } while (p == pointer);

@@ -13,8 +13,6 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include <span>
-
 using testing::Drawn;
 using testing::drawnIn;
 using testing::Form2Probe;
@@ -120,12 +118,12 @@ void TestForm2Schemes::everyTextReads_data() {
 // Backed and hovered, racer by racer: the prompt, every caption, the shown cheer and the menu.
 void TestForm2Schemes::everyTextReads() {
     QFETCH(int, racer);
-    const race::Racer& hovered = race::racer(racer);
+    auto* option = probe_->option(racer);
     QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {},
-                      probe_->option(name(hovered.option))->mapTo(form_.get(), QPoint(4, 8)));
-    probe_->moveOnto(*probe_->option(name(hovered.option)));
-    QVERIFY(probe_->option(name(hovered.option))->value());
-    verifyReads(QString::fromUtf8(hovered.name.data(), qsizetype(hovered.name.size())));
+                      option->mapTo(form_.get(), option->rect().center()));
+    probe_->moveOnto(*option);
+    QVERIFY(option->value());
+    verifyReads(option->text());
 }
 
 void TestForm2Schemes::verifyReads(const QString& scene) {
@@ -135,15 +133,15 @@ void TestForm2Schemes::verifyReads(const QString& scene) {
         QVERIFY2(drawn.contrast >= needed,
                  qPrintable(scene + QLatin1String(" - ") + describe(what, drawn)));
     };
-    QLabel* prompt = probe_->label("Label1");
+    QLabel* prompt = probe_->prompt();
     reads("prompt", drawnIn(grabbed, *prompt), kText);
-    for (const race::Racer& each : race::kRoster) {
-        const auto* option = probe_->option(name(each.option));
+    for (int racer = 1; racer <= race::kRacerCount; ++racer) {
+        const auto* option = probe_->option(racer);
         const Drawn caption = drawnIn(grabbed, *option, testing::captionRoom(*option));
         if (option->foreColor() == runtime::kRed) {
             // the game's own red, drawn at full strength in the letters' stems
             QCOMPARE(caption.text, QColor(Qt::red));
-            reads(name(each.name),
+            reads(qPrintable(option->text()),
                   {caption.background,
                    Qt::red,
                    runtime::contrastRatio(Qt::red, caption.background),
@@ -151,12 +149,12 @@ void TestForm2Schemes::verifyReads(const QString& scene) {
                   kHoverRed);
         } else {
             QCOMPARE(caption.redPixels(), 0);
-            reads(name(each.name), caption, kText);
+            reads(qPrintable(option->text()), caption, kText);
         }
-        QLabel* cheer = probe_->label(name(each.cheerLabel));
+        QLabel* cheer = probe_->cheer(racer);
         if (cheer->isVisible())
-            reads(name(each.cheer), drawnIn(grabbed, *cheer, testing::uncoveredRoom(*cheer)),
-                  kText);
+            reads(qPrintable(cheer->text()),
+                  drawnIn(grabbed, *cheer, testing::uncoveredRoom(*cheer)), kText);
     }
     reads("menu bar", drawnIn(grabbed, *form_->menuBar()), kText);
 }
@@ -181,8 +179,7 @@ void TestForm2Schemes::messageBoxReads() {
 void TestForm2Schemes::lightDesktopLooksAsStored() {
     if (scheme() != QLatin1String("light"))
         QSKIP("the stored colours are those of the light default");
-    const race::Racer& dorvit = race::racer(1);
-    probe_->moveOnto(*probe_->option(name(dorvit.option)));
+    probe_->moveOnto(*probe_->option(1));
     const QImage grabbed = grabWindow(*form_);
     const auto looks = [&](QWidget& control, QRect rect) {
         const Drawn drawn = drawnIn(grabbed, control, rect);
@@ -191,17 +188,16 @@ void TestForm2Schemes::lightDesktopLooksAsStored() {
                  qPrintable(describe(qPrintable(control.objectName()), drawn)));
         QCOMPARE(drawn.colouredPixels(), 0);
     };
-    looks(*probe_->label("Label1"), probe_->label("Label1")->rect());
-    for (const race::Racer& each : std::span(race::kRoster).subspan(1)) { // Dorvit is red
-        auto* option = probe_->option(name(each.option));
+    looks(*probe_->prompt(), probe_->prompt()->rect());
+    for (int racer = 2; racer <= race::kRacerCount; ++racer) { // Dorvit is red
+        auto* option = probe_->option(racer);
         looks(*option, testing::captionRoom(*option));
     }
-    QLabel* cheer = probe_->label(name(dorvit.cheerLabel));
+    QLabel* cheer = probe_->cheer(1);
     looks(*cheer, testing::uncoveredRoom(*cheer));
-    const QPoint bare(2, probe_->client()->height() - 2);
-    QCOMPARE(drawnIn(grabbed, *probe_->client(), QRect(bare, QSize(1, 1))).background,
+    QCOMPARE(drawnIn(grabbed, *probe_->client(), QRect(probe_->bareSpot(), QSize(1, 1))).background,
              QColor(Qt::white));
-    auto* option = probe_->option(name(dorvit.option));
+    auto* option = probe_->option(1);
     QCOMPARE(drawnIn(grabbed, *option, testing::captionRoom(*option)).background,
              QColor(Qt::white));
 }
@@ -209,11 +205,10 @@ void TestForm2Schemes::lightDesktopLooksAsStored() {
 // A scheme switched while the game runs: the window takes the new one at once, the hovered
 // caption stays red and its cheer stays shown.
 void TestForm2Schemes::followsASchemeChangedWhileRunning() {
-    const race::Racer& marnox = race::racer(2);
-    probe_->moveOnto(*probe_->option(name(marnox.option)));
-    const QPoint bare(2, probe_->client()->height() - 2);
+    probe_->moveOnto(*probe_->option(2));
     const auto paper = [&] {
-        return drawnIn(grabWindow(*form_), *probe_->client(), QRect(bare, QSize(1, 1))).background;
+        const QRect bare(probe_->bareSpot(), QSize(1, 1));
+        return drawnIn(grabWindow(*form_), *probe_->client(), bare).background;
     };
     const QColor before = paper();
 
@@ -223,8 +218,8 @@ void TestForm2Schemes::followsASchemeChangedWhileRunning() {
                                               : highContrast());
     QTRY_VERIFY(paper() != before);
     QCOMPARE(paper(), QApplication::palette().color(QPalette::HighlightedText));
-    QCOMPARE(probe_->option(name(marnox.option))->foreColor(), runtime::kRed);
-    QVERIFY(probe_->label(name(marnox.cheerLabel))->isVisible());
+    QCOMPARE(probe_->option(2)->foreColor(), runtime::kRed);
+    QVERIFY(probe_->cheer(2)->isVisible());
     verifyReads(QStringLiteral("after the change"));
 
     QApplication::setPalette(desktop_);
