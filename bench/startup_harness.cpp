@@ -208,13 +208,15 @@ bool reap(pid_t pid, std::chrono::milliseconds timeout, int& status, rusage& usa
     }
 }
 
-Run runOnce(Display* dpy, const std::string& display, const Program& program,
-            std::chrono::milliseconds settle, const std::string& logDir, int index) {
-    Run run;
-    const Window root = DefaultRootWindow(dpy);
-    drainEvents(dpy);
-    xErrors = 0;
+// A program started by the harness, and when: every figure of the run counts from here.
+struct Child {
+    pid_t pid = -1;
+    Clock::time_point start;
+};
 
+// Starts the program on the display, with no input and its output in the log (or nowhere).
+Child spawn(const std::string& display, const Program& program, const std::string& logDir,
+            int index) {
     const std::vector<std::string> env = childEnvironment(display, program.extraEnv);
     std::vector<char*> envp;
     for (const std::string& e : env)
@@ -232,94 +234,120 @@ Run runOnce(Display* dpy, const std::string& display, const Program& program,
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
 
-    pid_t pid = -1;
-    const auto start = Clock::now();
-    if (posix_spawn(&pid, program.path.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+    Child child;
+    child.start = Clock::now();
+    if (posix_spawn(&child.pid, program.path.c_str(), &actions, nullptr, argv.data(),
+                    envp.data()) != 0)
         die("cannot start " + program.path);
     posix_spawn_file_actions_destroy(&actions);
+    return child;
+}
 
-    // The first top-level window the program maps is its main window.
+// What became of the program before it showed a window: its window, or none (the problem is in
+// the run), or it ended (and has been reaped).
+struct Mapping {
     Window window = 0;
-    int width = 0;
-    int height = 0;
+    bool ended = false;
+};
+
+// Waits for the first top-level window the program maps (MapNotify on the root): its main window.
+Mapping awaitWindow(Display* dpy, const Child& child, Run& run) {
+    const Window root = DefaultRootWindow(dpy);
     const int fd = ConnectionNumber(dpy);
-    while (!window) {
+    Mapping mapping;
+    while (!mapping.window) {
         while (XPending(dpy)) {
             XEvent event;
             XNextEvent(dpy, &event);
             if (event.type == MapNotify && event.xmap.event == root &&
-                !event.xmap.override_redirect && !window) {
-                run.mappedMs = millisecondsBetween(start, Clock::now());
-                window = event.xmap.window;
+                !event.xmap.override_redirect && !mapping.window) {
+                run.mappedMs = millisecondsBetween(child.start, Clock::now());
+                mapping.window = event.xmap.window;
             }
         }
-        if (window)
+        if (mapping.window)
             break;
-        if (Clock::now() - start > kFirstFrameTimeout) {
+        if (Clock::now() - child.start > kFirstFrameTimeout) {
             run.problem = "no window mapped";
             break;
         }
         int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) {
+        if (waitpid(child.pid, &status, WNOHANG) == child.pid) {
             run.problem = "the program ended before it showed a window";
-            return run;
+            mapping.ended = true;
+            break;
         }
         pollfd p{fd, POLLIN, 0};
         poll(&p, 1, 1);
     }
+    return mapping;
+}
 
-    if (window) {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(dpy, window, &attributes)) {
-            width = attributes.width;
-            height = attributes.height;
-        }
-        const int spotY = height - kClientHeight + kSpotY;
-        if (width <= kSpotX || spotY < 0) {
-            run.problem =
-                "unexpected window size " + std::to_string(width) + "x" + std::to_string(height);
-        } else {
-            for (;;) {
-                const unsigned long pixel = readPixel(dpy, window, kSpotX, spotY);
-                const auto now = Clock::now();
-                if (xErrors) {
-                    run.problem = "the window went away before its first frame";
-                    break;
-                }
-                if ((pixel & 0xFFFFFF) != 0) {
-                    run.paintedMs = millisecondsBetween(start, now);
-                    run.spotPixel = pixel & 0xFFFFFF;
-                    run.ok = true;
-                    // Qt puts a window's first frame on screen in one piece; a look at the menu
-                    // bar, after the clock has stopped, confirms the spot did not turn early
-                    run.wholeFrame =
-                        (readPixel(dpy, window, kMenuSpotX, kMenuSpotY) & 0xFFFFFF) != 0;
-                    break;
-                }
-                if (now - start > kFirstFrameTimeout) {
-                    run.problem = "no first frame";
-                    break;
-                }
-                std::this_thread::sleep_for(kPollInterval);
-            }
-        }
+// The row of the watched spot in window pixels, or nothing when the window is too small for it.
+std::optional<int> spotRow(Display* dpy, Window window, Run& run) {
+    int width = 0;
+    int height = 0;
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(dpy, window, &attributes)) {
+        width = attributes.width;
+        height = attributes.height;
     }
+    const int spotY = height - kClientHeight + kSpotY;
+    if (width <= kSpotX || spotY < 0) {
+        run.problem =
+            "unexpected window size " + std::to_string(width) + "x" + std::to_string(height);
+        return std::nullopt;
+    }
+    return spotY;
+}
 
-    // Let the painted window run a moment, then close it as a window manager would.
-    std::this_thread::sleep_for(settle);
-    if (window) {
-        const Atom protocols = XInternAtom(dpy, "WM_PROTOCOLS", False);
-        const Atom deleteWindow = XInternAtom(dpy, "WM_DELETE_WINDOW", False);
-        XEvent close{};
-        close.xclient.type = ClientMessage;
-        close.xclient.window = window;
-        close.xclient.message_type = protocols;
-        close.xclient.format = 32;
-        close.xclient.data.l[0] = static_cast<long>(deleteWindow);
-        close.xclient.data.l[1] = CurrentTime;
-        XSendEvent(dpy, window, False, NoEventMask, &close);
-        XSync(dpy, False);
+// Reads the spot back until it is no longer the root's black: the program's first frame.
+void awaitFirstFrame(Display* dpy, Window window, Clock::time_point start, Run& run) {
+    const std::optional<int> spotY = spotRow(dpy, window, run);
+    if (!spotY)
+        return;
+    for (;;) {
+        const unsigned long pixel = readPixel(dpy, window, kSpotX, *spotY);
+        const auto now = Clock::now();
+        if (xErrors) {
+            run.problem = "the window went away before its first frame";
+            return;
+        }
+        if ((pixel & 0xFFFFFF) != 0) {
+            run.paintedMs = millisecondsBetween(start, now);
+            run.spotPixel = pixel & 0xFFFFFF;
+            run.ok = true;
+            // Qt puts a window's first frame on screen in one piece; a look at the menu bar,
+            // after the clock has stopped, confirms the spot did not turn early
+            run.wholeFrame = (readPixel(dpy, window, kMenuSpotX, kMenuSpotY) & 0xFFFFFF) != 0;
+            return;
+        }
+        if (now - start > kFirstFrameTimeout) {
+            run.problem = "no first frame";
+            return;
+        }
+        std::this_thread::sleep_for(kPollInterval);
     }
+}
+
+// Asks the window to close as a window manager's close button does (WM_DELETE_WINDOW).
+void askToClose(Display* dpy, Window window) {
+    const Atom protocols = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    const Atom deleteWindow = XInternAtom(dpy, "WM_DELETE_WINDOW", False);
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = protocols;
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(deleteWindow);
+    close.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, window, False, NoEventMask, &close);
+    XSync(dpy, False);
+}
+
+// Reaps the program once it has closed, or ends it (SIGTERM, then SIGKILL) when it does not;
+// its resource usage goes into the run.
+void reapClosed(pid_t pid, Run& run) {
     int status = 0;
     rusage usage{};
     if (!reap(pid, std::chrono::seconds(5), status, usage)) {
@@ -331,13 +359,33 @@ Run runOnce(Display* dpy, const std::string& display, const Program& program,
         if (run.problem.empty())
             run.problem = "did not close on WM_DELETE_WINDOW";
     }
+    run.maxRssKiB = usage.ru_maxrss;
+    run.cpuMs = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+Run runOnce(Display* dpy, const std::string& display, const Program& program,
+            std::chrono::milliseconds settle, const std::string& logDir, int index) {
+    Run run;
+    drainEvents(dpy);
+    xErrors = 0;
+    const Child child = spawn(display, program, logDir, index);
+    const Mapping mapping = awaitWindow(dpy, child, run);
+    if (mapping.ended)
+        return run;
+    const Window window = mapping.window;
+    if (window)
+        awaitFirstFrame(dpy, window, child.start, run);
+
+    // Let the painted window run a moment, then close it as a window manager would.
+    std::this_thread::sleep_for(settle);
+    if (window)
+        askToClose(dpy, window);
+    reapClosed(child.pid, run);
     // The next program's window opens where this one was: wait until the server has destroyed
     // this one and shows the black root there again, or the next probe could see this frame.
     if (window)
         awaitDestroyed(dpy, window, std::chrono::seconds(2));
-    run.maxRssKiB = usage.ru_maxrss;
-    run.cpuMs = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     if (!run.problem.empty())
         run.ok = false;
     drainEvents(dpy);
@@ -389,9 +437,9 @@ void printRow(const char* what, const char* unit, const std::vector<Run>& game,
                 quantile(b, 0.75), mb > 0 ? mg / mb : 0.0);
 }
 
-} // namespace
+// ---- the harness -------------------------------------------------------------------------
 
-int main(int argc, char* argv[]) {
+struct Options {
     int pairs = 20;
     int settleMs = 100;
     bool printRuns = false;
@@ -400,6 +448,10 @@ int main(int argc, char* argv[]) {
     std::vector<std::string> gameEnv;
     std::vector<std::string> baselineEnv;
     std::vector<std::string> positional;
+};
+
+Options parseOptions(int argc, char* argv[]) {
+    Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&]() -> std::string {
@@ -408,93 +460,116 @@ int main(int argc, char* argv[]) {
             return argv[++i];
         };
         if (arg == "--pairs")
-            pairs = std::max(1, std::atoi(value().c_str()));
+            options.pairs = std::max(1, std::atoi(value().c_str()));
         else if (arg == "--settle-ms")
-            settleMs = std::max(0, std::atoi(value().c_str()));
+            options.settleMs = std::max(0, std::atoi(value().c_str()));
         else if (arg == "--display")
-            display = value();
+            options.display = value();
         else if (arg == "--game-env")
-            gameEnv.push_back(value());
+            options.gameEnv.push_back(value());
         else if (arg == "--baseline-env")
-            baselineEnv.push_back(value());
+            options.baselineEnv.push_back(value());
         else if (arg == "--env") {
             const std::string v = value();
-            gameEnv.push_back(v);
-            baselineEnv.push_back(v);
+            options.gameEnv.push_back(v);
+            options.baselineEnv.push_back(v);
         } else if (arg == "--runs")
-            printRuns = true;
+            options.printRuns = true;
         else if (arg == "--log")
-            logDir = value();
+            options.logDir = value();
         else if (arg == "--help" || arg == "-h") {
             std::printf("usage: %s [--pairs N] [--settle-ms N] [--display :N] [--env K=V] "
                         "[--game-env K=V] [--baseline-env K=V] [--runs] [--log DIR] GAME "
                         "BASELINE\n",
                         argv[0]);
-            return 0;
+            std::exit(0);
         } else if (!arg.empty() && arg[0] == '-')
             die("unknown option " + arg);
         else
-            positional.push_back(arg);
+            options.positional.push_back(arg);
     }
-    if (positional.size() != 2)
+    if (options.positional.size() != 2)
         die("give the game and the baseline program (see --help)");
-    if (!logDir.empty())
-        mkdir(logDir.c_str(), 0755);
+    return options;
+}
 
-    const Program game{"game", positional[0], gameEnv};
-    const Program baseline{"baseline", positional[1], baselineEnv};
-    for (const Program* p : {&game, &baseline})
-        if (access(p->path.c_str(), X_OK) != 0)
-            die("not an executable program: " + p->path);
-
+// The X server the runs share, watched for windows mapped and destroyed on its root.
+struct Session {
     XServer server;
-    if (display.empty()) {
-        server = startXvfb();
-        display = server.display;
+    std::string display;
+    Display* dpy = nullptr;
+};
+
+Session openSession(const std::string& display) {
+    Session session;
+    session.display = display;
+    if (session.display.empty()) {
+        session.server = startXvfb();
+        session.display = session.server.display;
     }
-    Display* dpy = XOpenDisplay(display.c_str());
-    if (!dpy) {
-        stopXvfb(server);
-        die("cannot open display " + display);
+    session.dpy = XOpenDisplay(session.display.c_str());
+    if (!session.dpy) {
+        stopXvfb(session.server);
+        die("cannot open display " + session.display);
     }
     XSetErrorHandler(countXError);
-    XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
+    XSelectInput(session.dpy, DefaultRootWindow(session.dpy), SubstructureNotifyMask);
+    return session;
+}
 
+void printHeader(const Session& session, int pairs, const Program& game, const Program& baseline) {
     if (!std::getenv("DBUS_SESSION_BUS_ADDRESS"))
         std::printf("note: no session bus (DBUS_SESSION_BUS_ADDRESS); every Qt program will start "
                     "dbus-launch to look for one, which a desktop never does: run the harness "
                     "under dbus-run-session\n");
     std::printf("start-up: %d pairs (A B A B, after one warm-up pair) on X display %s%s\n", pairs,
-                display.c_str(), server.pid > 0 ? " (private Xvfb, no window manager)" : "");
+                session.display.c_str(),
+                session.server.pid > 0 ? " (private Xvfb, no window manager)" : "");
     std::printf("  A = %s\n  B = %s\n", game.path.c_str(), baseline.path.c_str());
     std::fflush(stdout);
+}
 
-    const std::chrono::milliseconds settle(settleMs);
-    std::vector<Run> gameRuns;
-    std::vector<Run> baselineRuns;
+// One line per run of the pair: index -1 is the warm-up pair.
+void printPair(int index, const Run& a, const Run& b) {
+    for (const auto& [run, label] : {std::pair{a, "A"}, std::pair{b, "B"}}) {
+        std::printf("  %s %s: mapped %7.2f ms  painted %7.2f ms  maxrss %6ld KiB  cpu "
+                    "%6.1f ms  spot #%06lx%s%s%s\n",
+                    index < 0 ? "warm-up" : ("run " + std::to_string(index + 1)).c_str(), label,
+                    run.mappedMs, run.paintedMs, run.maxRssKiB, run.cpuMs, run.spotPixel,
+                    run.ok && !run.wholeFrame ? "  (menu bar not yet drawn)" : "",
+                    run.ok ? "" : "  FAILED: ", run.problem.c_str());
+    }
+}
+
+struct Results {
+    std::vector<Run> game;
+    std::vector<Run> baseline;
     int failures = 0;
     int partialFrames = 0;
-    for (int i = -1; i < pairs; ++i) {
-        const Run a = runOnce(dpy, display, game, settle, logDir, i);
-        const Run b = runOnce(dpy, display, baseline, settle, logDir, i);
-        if (printRuns || !a.ok || !b.ok) {
-            for (const auto& [run, label] : {std::pair{a, "A"}, std::pair{b, "B"}}) {
-                std::printf("  %s %s: mapped %7.2f ms  painted %7.2f ms  maxrss %6ld KiB  cpu "
-                            "%6.1f ms  spot #%06lx%s%s%s\n",
-                            i < 0 ? "warm-up" : ("run " + std::to_string(i + 1)).c_str(), label,
-                            run.mappedMs, run.paintedMs, run.maxRssKiB, run.cpuMs, run.spotPixel,
-                            run.ok && !run.wholeFrame ? "  (menu bar not yet drawn)" : "",
-                            run.ok ? "" : "  FAILED: ", run.problem.c_str());
-            }
-        }
+};
+
+Results runPairs(const Session& session, const Program& game, const Program& baseline,
+                 const Options& options) {
+    const std::chrono::milliseconds settle(options.settleMs);
+    Results results;
+    for (int i = -1; i < options.pairs; ++i) {
+        const Run a = runOnce(session.dpy, session.display, game, settle, options.logDir, i);
+        const Run b = runOnce(session.dpy, session.display, baseline, settle, options.logDir, i);
+        if (options.printRuns || !a.ok || !b.ok)
+            printPair(i, a, b);
         if (i < 0)
             continue;
-        failures += !a.ok + !b.ok;
-        partialFrames += (a.ok && !a.wholeFrame) + (b.ok && !b.wholeFrame);
-        gameRuns.push_back(a);
-        baselineRuns.push_back(b);
+        results.failures += !a.ok + !b.ok;
+        results.partialFrames += (a.ok && !a.wholeFrame) + (b.ok && !b.wholeFrame);
+        results.game.push_back(a);
+        results.baseline.push_back(b);
     }
+    return results;
+}
 
+void printSummary(const Results& results) {
+    const std::vector<Run>& gameRuns = results.game;
+    const std::vector<Run>& baselineRuns = results.baseline;
     std::printf("\n%-26s %-34s   %-34s   %s\n", "median [quartiles]", "A (game)", "B (baseline)",
                 "A/B");
     printRow("spawn to window mapped", "ms", gameRuns, baselineRuns, &Run::mappedMs, 1.0);
@@ -515,12 +590,31 @@ int main(int argc, char* argv[]) {
     std::printf("median of the per-pair ratios: first frame %.3f, peak memory %.3f "
                 "(goals: at most 1.10 each)\n",
                 median(timeRatios), median(memoryRatios));
-    if (failures)
-        std::printf("%d run(s) failed and are left out\n", failures);
-    if (partialFrames)
-        std::printf("%d run(s) showed the client area before the menu bar\n", partialFrames);
+    if (results.failures)
+        std::printf("%d run(s) failed and are left out\n", results.failures);
+    if (results.partialFrames)
+        std::printf("%d run(s) showed the client area before the menu bar\n",
+                    results.partialFrames);
+}
 
-    XCloseDisplay(dpy);
-    stopXvfb(server);
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const Options options = parseOptions(argc, argv);
+    if (!options.logDir.empty())
+        mkdir(options.logDir.c_str(), 0755);
+
+    const Program game{"game", options.positional[0], options.gameEnv};
+    const Program baseline{"baseline", options.positional[1], options.baselineEnv};
+    for (const Program* p : {&game, &baseline})
+        if (access(p->path.c_str(), X_OK) != 0)
+            die("not an executable program: " + p->path);
+
+    const Session session = openSession(options.display);
+    printHeader(session, options.pairs, game, baseline);
+    printSummary(runPairs(session, game, baseline, options));
+
+    XCloseDisplay(session.dpy);
+    stopXvfb(session.server);
     return 0;
 }
