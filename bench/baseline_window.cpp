@@ -1,6 +1,8 @@
 // The floor the game's start-up is measured against: a bare main window with the game's client
 // size and menu bar and nothing else. No pictures, no fonts of our own, no icon, no option
 // buttons, no labels. Only bench/startup_harness runs it.
+#include "window_layout.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
@@ -14,18 +16,25 @@ int main(int argc, char* argv[]) {
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Start-up floor"));
 
-    // 9585 x 6960 twips at 15 twips per pixel, as the game's window stores it
+    // as the game's window stores it
+    const window::FormDescription& form = window::form2Description();
     auto* client = new QWidget(&window);
-    client->setFixedSize(639, 464);
+    client->setFixedSize(layout::clientWidth(form), layout::clientHeight(form));
     QPalette palette = client->palette();
     palette.setColor(client->backgroundRole(), Qt::white);
     client->setPalette(palette);
     client->setAutoFillBackground(true);
     window.setCentralWidget(client);
 
-    QMenu* race = window.menuBar()->addMenu(QStringLiteral("&Race"));
-    race->addAction(QStringLiteral("&Go"));
-    race->addAction(QStringLiteral("&Quit"));
+    QMenu* dropDown = nullptr;
+    for (const window::MenuDescription& menu : form.menus) {
+        const auto caption =
+            QString::fromUtf8(menu.caption.data(), static_cast<qsizetype>(menu.caption.size()));
+        if (menu.level == 0)
+            dropDown = window.menuBar()->addMenu(caption);
+        else if (dropDown)
+            dropDown->addAction(caption);
+    }
 
     window.show();
     return QApplication::exec();

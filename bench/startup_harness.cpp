@@ -18,6 +18,8 @@
 //   --env K=V           extra environment for both (repeatable)
 //   --runs              print every run, not only the summary
 //   --log DIR           keep each run's stdout and stderr in DIR (default: discarded)
+#include "window_layout.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -50,11 +52,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // The spot the harness watches, in client-area pixels: bare white window in the game (no control
-// there and no racer runs there) and in the floor alike. The client area is the bottom 464 rows
-// of the window, under the menu bar.
-constexpr int kClientHeight = 464;
-constexpr int kSpotX = 580;
-constexpr int kSpotY = 200;
+// there and no racer runs there) and in the floor alike, where the window's description puts it.
+// The client area is the bottom rows of the window, under the menu bar.
+const int kClientHeight = layout::clientHeight(window::form2Description());
+const int kSpotX = layout::bareSpot(window::form2Description()).x;
+const int kSpotY = layout::bareSpot(window::form2Description()).y;
 constexpr int kMenuSpotX = 400; // window pixels: the bare end of the menu bar, right of "Race"
 constexpr int kMenuSpotY = 4;
 constexpr auto kPollInterval = std::chrono::microseconds(500);

@@ -35,7 +35,6 @@ except ImportError as error:  # the pyenv python on PATH has no pyatspi
                      "and install python3-pyatspi\n" % error)
     sys.exit(2)
 
-APP_NAME = "ZoomkinRace!"
 POLL_SECONDS = 0.05
 BOX_ROLES = ("alert", "dialog")
 
@@ -311,8 +310,8 @@ def parse(argv):
     parser = argparse.ArgumentParser(
         prog="read_boxes.py",
         description="Read the Zoomkin Race! game's message boxes and window through AT-SPI.")
-    parser.add_argument("--app", default=APP_NAME,
-                        help="application name on the accessibility bus (default %(default)s)")
+    parser.add_argument("--app", required=True,
+                        help="the game's name on the accessibility bus (zoomkin-layout's app)")
     modes = parser.add_subparsers(dest="mode", required=True)
     for name, default, text in (
             ("box", 10.0, "wait for a message box; print 'title: text'"),

@@ -4,46 +4,43 @@
 # texts are read through AT-SPI (tools/read_boxes.py), the way a screen reader reads them;
 # colours are read from screenshots. Last, the game runs once more at QT_SCALE_FACTOR=2 in an X
 # server of its own, for a high-density screen: twice the size, smooth pictures, whole captions.
-# The X server, the buses and the game are started through tools/lib/x_session.sh.
+# The X server, the buses and the game are started, and the game is played and looked at,
+# through tools/lib/x_session.sh and tools/lib/drive_game.sh; where the controls are comes from
+# the layout program.
 #
-# usage: e2e_game.sh GAME TOOLS_DIR [SHOTS_DIR]
+# usage: e2e_game.sh GAME LAYOUT TOOLS_DIR [SHOTS_DIR]
 #   GAME       the built program (build/app/ZoomkinRace!)
-#   TOOLS_DIR  the source tree's tools/ folder (read_boxes.py, lib/x_session.sh, lib/close_window.py)
+#   LAYOUT     the built layout program (build/tools/layout/zoomkin-layout)
+#   TOOLS_DIR  the source tree's tools/ folder (read_boxes.py, lib/)
 #   SHOTS_DIR  where the screenshots of every check go (default: a folder that is removed)
 #
 # Needs: xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi (Debian packages).
 set -euo pipefail
 
-if [ $# -lt 2 ] || [ $# -gt 3 ]; then
-    echo "usage: $0 GAME TOOLS_DIR [SHOTS_DIR]" >&2
+if [ $# -lt 3 ] || [ $# -gt 4 ]; then
+    echo "usage: $0 GAME LAYOUT TOOLS_DIR [SHOTS_DIR]" >&2
     exit 2
 fi
 GAME=$(readlink -f "$1")
-TOOLS=$(readlink -f "$2")
-PY=/usr/bin/python3 # Debian's python: it has pyatspi
-READ=("$PY" "$TOOLS/read_boxes.py")
-CLOSE=("$PY" "$TOOLS/lib/close_window.py")
+TOOLS=$(readlink -f "$3")
 # shellcheck source-path=SCRIPTDIR source=../../tools/lib/x_session.sh
 source "$TOOLS/lib/x_session.sh"
+# shellcheck source-path=SCRIPTDIR source=../../tools/lib/drive_game.sh
+source "$TOOLS/lib/drive_game.sh"
+CLOSE=("$PY" "$TOOLS/lib/close_window.py")
+load_layout "$2" || { echo "FAIL: $PROBLEM" >&2; exit 1; }
 
-# Layout of the game's client area (pixels), as the player sees it.
-CLIENT_W=639
-CLIENT_H=464
-MARNOX_CAPTION=(296 0 66 18)  # x y w h of the Marnox option (indicator and caption)
-DORVIT_CAPTION=(144 0 74 18)
-MARNOX_CHEER=(272 18 114 16)  # the cheer "Marn, Marnox, Marn!!!" below it (x 272..385, y 18..33)
-BARE_SPOT=(580 200)           # white window: no control there, and no racer ever runs there
-MARNOX_SPOT=(340 8)           # over the Marnox caption
-START_X=347                   # where every picture waits after a race: 5200 twips, in pixels
-PROMPT_LABEL=(0 0 137 17)     # x y w h of the label "Select your Zoomkin..."
-BAZZLE_OPTION=(560 0 81 17)   # and of the Bazzle option, which the window's right edge cuts
-SCALE=2                       # the high-density check's QT_SCALE_FACTOR
-
-# The announcements a race can make while Marnox is backed (Marnox itself is "You").
-ALLOWED_TEXTS=("Dorvit won the Zoomkin Race!" "Rufta won the Zoomkin Race!"
-    "Bazzle won the Zoomkin Race!" "You won the Zoomkin Race!" "The Zoomkin Race is a tie!")
-BOX_TITLE="ZoomkinRace!"
-WINDOW_TITLE="Zoomkin Race!"
+BACKED=2 OTHER=1 # the racer the player backs, and one more, by roster position
+LAST=${#RACERS[@]} # the right-most racer, whose option the window's right edge cuts
+BACKED_NAME=${RACERS[BACKED - 1]}
+BACKED_CHEER=${CAPTION[cheer $BACKED]}
+SCALE=2 # the high-density check's QT_SCALE_FACTOR
+# The announcements a race can make while the player backs BACKED_NAME, who is "You".
+ALLOWED_TEXTS=("${ANNOUNCE[you]}" "${ANNOUNCE[tie]}")
+for racer in "${!RACERS[@]}"; do
+    [ "$racer" -eq $((BACKED - 1)) ] || ALLOWED_TEXTS+=("${WIN_MESSAGES[racer]}")
+done
+BOX_TITLE="ZoomkinRace!" # the program's name, typed here as the check of its identity
 
 CHECKS=0
 WORK="" SHOTS=""
@@ -66,13 +63,12 @@ step() { echo "== $*"; }
 # --- what the test needs ------------------------------------------------------------------
 [ -x "$GAME" ] || fail "the game '$GAME' is not an executable file"
 [ -f "$TOOLS/read_boxes.py" ] || fail "no read_boxes.py in '$TOOLS'"
-need Xvfb xdotool import convert dbus-daemon dbus-send
-need_a11y "$PY"
-[ ${#MISSING[@]} -eq 0 ] ||
-    fail "missing ${MISSING[*]}: install xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi"
+[ "$APP_NAME" = "$BOX_TITLE" ] || fail "the layout names the program '$APP_NAME', not '$BOX_TITLE'"
+need_drive_tools
+[ ${#MISSING[@]} -eq 0 ] || fail "missing ${MISSING[*]}: install $DRIVE_PACKAGES"
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-e2e.XXXXXX")
-KEEP_SHOTS=${3:-}
+KEEP_SHOTS=${4:-}
 SHOTS=${KEEP_SHOTS:-$WORK/shots}
 mkdir -p "$SHOTS"
 rm -f "$SHOTS"/*.png
@@ -89,38 +85,14 @@ cleanup() {
 }
 on_exit cleanup
 
-# --- private X server and D-Bus session with the accessibility bus -------------------------
-# private_session DIR SCREEN: Xvfb with a screen of SCREEN, and a D-Bus session with the
-# accessibility bus; their files and logs in DIR
-private_session() {
-    local dir=$1
-    step "starting a private X server"
-    start_x_server "$dir" 15 "$2" || fail "Xvfb did not start (see $dir/xvfb.log)"
-    private_runtime_dir "$dir"
+# --- private X server and D-Bus session with the accessibility bus; the game -------------
+session() { # session DIR SCREEN
+    step "starting a private X server, D-Bus session and accessibility bus"
+    private_session "$1" "$2" || fail "$PROBLEM"
     echo "   display $DISPLAY"
-
-    step "starting a private D-Bus session and the accessibility bus"
-    start_session_bus "$dir" 15 || fail "the D-Bus session did not start"
-    start_a11y_bus "$dir" 15 || case $? in
-        1) fail "the accessibility bus did not start (see $dir/a11y.log)" ;;
-        *) fail "the accessibility bus launcher ended early (see $dir/a11y.log)" ;;
-    esac
 }
-private_session "$WORK" 1024x768x24
-
-# --- the game ---------------------------------------------------------------------------
-# play NAME [ENV...]: start the game (with the ENV settings) and wait for its window and for the
-# screen reader to see it
-play() {
-    local name=$1
-    shift
-    start_game "$GAME" "$WORK/game-$name.log" 20 "$WINDOW_TITLE" "$@" || case $? in
-        1) fail "the game's window did not show within 20 s" ;;
-        *) fail "the game ended with exit status $GAME_STATUS before its window showed" ;;
-    esac
-    "${READ[@]}" window --timeout 20 >"$WORK/window.txt" ||
-        fail "the game did not show up on the accessibility bus"
-}
+session "$WORK" 1024x768x24
+play() { open_game "$GAME" "$WORK/game-$1.log" "${@:2}" || fail "$PROBLEM"; } # play NAME [ENV...]
 # ends_within SECONDS WHAT: the game ends by itself within SECONDS, with exit status 0
 ends_within() {
     local status=0
@@ -131,47 +103,6 @@ ends_within() {
     ok "$2 ends the game with exit status 0 (within $1 s)"
 }
 
-# --- screenshots and pixels --------------------------------------------------------------
-MENU_H=0
-# shot NAME: the game's window as the screen shows it (boxes and menus included)
-shot() {
-    window_shot "$WIN" "$SHOTS/$1.png"
-    LAST_SHOT="$SHOTS/$1.png"
-}
-# measure KIND FILE X Y W H: how many pixels of a client-area region are red, dark or not
-# white, and where the left-most, right-most, top and bottom ones of them lie in the region:
-# "COUNT LEFT RIGHT TOP BOTTOM" (-1 for each place when there are none)
-measure() {
-    local kind=$1 file=$2 x=$3 y=$(($4 + MENU_H)) w=$5 h=$6
-    "$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
-        awk -F'[(),]' -v kind="$kind" '
-            NR > 1 {
-                px = $1 + 0; py = $2 + 0; r = $3; g = $4; b = $5
-                if (kind == "red") hit = r >= 200 && g <= 80 && b <= 80
-                if (kind == "dark") hit = r < 110 && g < 110 && b < 110
-                if (kind == "nonwhite") hit = r < 240 || g < 240 || b < 240
-                if (!hit) next
-                if (n++ == 0) { left = right = px; top = bottom = py }
-                if (px < left) left = px
-                if (px > right) right = px
-                if (py < top) top = py
-                if (py > bottom) bottom = py
-            }
-            END { if (n) print n, left, right, top, bottom; else print 0, -1, -1, -1, -1 }'
-}
-# count KIND FILE X Y W H: pixels of a client-area region that are red, dark or not white
-count() {
-    local found
-    found=$(measure "$@")
-    echo "${found%% *}"
-}
-pointer_to() { # pointer_to X Y (client area)
-    xdotool mousemove --window "$WIN" "$1" $(($2 + MENU_H))
-}
-window_says() { # window_says TEXT: the screen reader's view of the window has this line
-    "${READ[@]}" window --timeout 5 >"$WORK/window.txt" 2>/dev/null &&
-        grep -qxF "$1" "$WORK/window.txt"
-}
 racer_lefts() { # the x of every racer's picture in the screen reader's last view, one a line
     sed -n 's/^racer [^:]*: picture at x \(-\?[0-9]*\),.*/\1/p' "$WORK/window.txt"
 }
@@ -186,127 +117,74 @@ title=$(xdotool getwindowname "$WIN")
 [ "$title" = "$WINDOW_TITLE" ] || fail "the window's title is '$title', expected '$WINDOW_TITLE'"
 ok "the window's title is exactly '$WINDOW_TITLE'"
 eval "$(xdotool getwindowgeometry --shell "$WIN")"
-[ "$WIDTH" -eq $CLIENT_W ] || fail "the window is $WIDTH pixels wide, expected $CLIENT_W"
-[ "$HEIGHT" -gt $CLIENT_H ] ||
+[ "$WIDTH" -eq "$CLIENT_W" ] || fail "the window is $WIDTH pixels wide, expected $CLIENT_W"
+[ "$HEIGHT" -gt "$CLIENT_H" ] ||
     fail "the window is $HEIGHT pixels high: no room for the $CLIENT_H pixel client area and a menu bar"
 MENU_H=$((HEIGHT - CLIENT_H))
 grep -qF "client area ${CLIENT_W}x${CLIENT_H} under a $MENU_H pixel menu bar" "$WORK/window.txt" ||
     fail "the client area is not ${CLIENT_W}x${CLIENT_H} under the menu bar: $(head -n1 "$WORK/window.txt")"
 ok "the window is ${WIDTH}x${HEIGHT}: a ${CLIENT_W}x${CLIENT_H} client area under a $MENU_H pixel menu bar"
-for racer in Dorvit Marnox Rufta Bazzle; do
+for racer in "${RACERS[@]}"; do
     grep -qxF "option \"$racer\": not selected" "$WORK/window.txt" ||
         fail "no unselected option button '$racer' at the start: $(cat "$WORK/window.txt")"
 done
-ok "the four option buttons Dorvit, Marnox, Rufta and Bazzle are there, none selected"
+ok "the option buttons ${RACERS[*]} are there, none selected"
 
-step "hovering Marnox"
-pointer_to "${BARE_SPOT[@]}"
-shot 01-start
-red=$(count red "$LAST_SHOT" "${MARNOX_CAPTION[@]}")
-cheer=$(count nonwhite "$LAST_SHOT" "${MARNOX_CHEER[@]}")
-[ "$red" -eq 0 ] || fail "the Marnox caption has $red red pixels before any hover ($LAST_SHOT)"
-[ "$cheer" -eq 0 ] || fail "the Marnox cheer shows ($cheer pixels) before any hover ($LAST_SHOT)"
-ok "at the start the Marnox caption has no red and its cheer is hidden"
+step "hovering $BACKED_NAME"
+pointer_off
+hover_counts 01-start $BACKED
+[ "$RED" -eq 0 ] || fail "the $BACKED_NAME caption has $RED red pixels before any hover ($LAST_SHOT)"
+[ "$CHEER" -eq 0 ] || fail "the $BACKED_NAME cheer shows ($CHEER pixels) before any hover ($LAST_SHOT)"
+ok "at the start the $BACKED_NAME caption has no red and its cheer is hidden"
 
-pointer_to "${MARNOX_SPOT[@]}"
-caption_red() {
-    shot 02-hover-marnox
-    red=$(count red "$LAST_SHOT" "${MARNOX_CAPTION[@]}")
-    [ "$red" -ge 20 ]
-}
-until_ok 10 caption_red || fail "the Marnox caption did not turn red under the pointer ($red red pixels, $LAST_SHOT)"
-cheer=$(count nonwhite "$LAST_SHOT" "${MARNOX_CHEER[@]}")
-[ "$cheer" -ge 20 ] || fail "the Marnox cheer did not show under the pointer ($cheer pixels, $LAST_SHOT)"
-others=$(count red "$LAST_SHOT" "${DORVIT_CAPTION[@]}")
-[ "$others" -eq 0 ] || fail "the Dorvit caption turned red too ($others pixels, $LAST_SHOT)"
-window_says 'cheer "Marn, Marnox, Marn!!!": showing' ||
-    fail "the screen reader does not see the cheer 'Marn, Marnox, Marn!!!'"
-ok "hovering Marnox turns its caption red ($red red pixels) and shows its cheer ($cheer pixels)"
+pointer_onto "option $BACKED"
+until_ok 10 hover_lit 02-hover $BACKED ||
+    fail "the $BACKED_NAME caption did not turn red under the pointer ($RED red pixels, $LAST_SHOT)"
+[ "$CHEER" -ge 20 ] || fail "the $BACKED_NAME cheer did not show under the pointer ($CHEER pixels, $LAST_SHOT)"
+others=$(count_in red "$LAST_SHOT" "option $OTHER")
+[ "$others" -eq 0 ] || fail "the ${RACERS[OTHER - 1]} caption turned red too ($others pixels, $LAST_SHOT)"
+window_says "cheer \"$BACKED_CHEER\": showing" ||
+    fail "the screen reader does not see the cheer '$BACKED_CHEER'"
+ok "hovering $BACKED_NAME turns its caption red ($RED red pixels) and shows its cheer ($CHEER pixels)"
 
 step "moving over the bare window"
-pointer_to "${BARE_SPOT[@]}"
-caption_black() {
-    shot 03-bare-window
-    red=$(count red "$LAST_SHOT" "${MARNOX_CAPTION[@]}")
-    cheer=$(count nonwhite "$LAST_SHOT" "${MARNOX_CHEER[@]}")
-    [ "$red" -eq 0 ] && [ "$cheer" -eq 0 ]
-}
-until_ok 10 caption_black ||
-    fail "over the bare window the Marnox caption keeps $red red pixels or its cheer $cheer pixels ($LAST_SHOT)"
-dark=$(count dark "$LAST_SHOT" "${MARNOX_CAPTION[@]}")
-[ "$dark" -ge 20 ] || fail "the Marnox caption is not black again ($dark dark pixels, $LAST_SHOT)"
-window_says 'cheer "Marn, Marnox, Marn!!!": hidden' ||
-    fail "the screen reader still sees the cheer 'Marn, Marnox, Marn!!!'"
+pointer_off
+until_ok 10 hover_gone 03-bare-window $BACKED ||
+    fail "over the bare window the $BACKED_NAME caption keeps $RED red pixels or its cheer $CHEER pixels ($LAST_SHOT)"
+dark=$(count_in dark "$LAST_SHOT" "option $BACKED")
+[ "$dark" -ge 20 ] || fail "the $BACKED_NAME caption is not black again ($dark dark pixels, $LAST_SHOT)"
+window_says "cheer \"$BACKED_CHEER\": hidden" ||
+    fail "the screen reader still sees the cheer '$BACKED_CHEER'"
 ok "over the bare window the caption is black again ($dark dark pixels, no red) and the cheer is hidden"
 
-back_marnox() { # back_marnox SHOT: click Marnox's option button, as a player backs it
-    pointer_to "${MARNOX_SPOT[@]}"
+back() { # back SHOT: click the option button of BACKED_NAME, as a player backs it
+    pointer_onto "option $BACKED"
     xdotool click 1
-    pointer_to "${BARE_SPOT[@]}"
-    until_ok 10 window_says 'option "Marnox": selected' || fail "clicking Marnox did not select it"
+    pointer_off
+    until_ok 10 window_says "option \"$BACKED_NAME\": selected" ||
+        fail "clicking $BACKED_NAME did not select it"
     shot "$1"
-    ok "clicking Marnox backs it (its option button is selected)"
+    ok "clicking $BACKED_NAME backs it (its option button is selected)"
 }
-step "backing Marnox"
-back_marnox 04-backed
+step "backing $BACKED_NAME"
+back 04-backed
 
-# open_menu NAME: Alt+R opens the Race menu; sets POPUP to its window
-POPUP=""
-open_menu() {
-    timeout 5 xdotool windowfocus "$WIN" || fail "could not give the game's window the keyboard"
-    local before
-    before=$(visible_windows)
-    xdotool key alt+r
-    # shellcheck disable=SC2086 # one id a word
-    until_ok 10 new_window $before || fail "Alt+R did not open the Race menu"
-    POPUP=$NEW
+open_menu() { # open_menu SHOT: the Race menu opened, and a screenshot of it
+    open_race_menu || fail "$PROBLEM"
     shot "$1"
 }
 
-# race N FIRST [AT_FIRST_BOX]: Alt+R, G, then read and answer every box until none is left. The
+# race N FIRST [AT_FIRST_BOX]: Race > Go from the keyboard, then read and answer every box until none is left. The
 # screenshots are numbered from FIRST on. AT_FIRST_BOX, a command, runs while the first box shows
 # (before its Return), given the box's window and a name for its screenshot.
 race() {
-    local n=$1 first=$2 at_first_box=${3:-} texts=() seen=() box text line status
-    step "race $n: Alt+R, G"
+    local n=$1 first=$2 at_first_box=${3:-} texts=()
+    step "race $n: Race > Go"
     open_menu "$(printf '%02d' "$first")-race$n-menu"
-    xdotool key g
-    until_ok 10 new_window "$WIN" "$POPUP" || fail "race $n: Go showed no message box"
-    box=$NEW
-    line=$("${READ[@]}" box --timeout 10) || fail "race $n: the screen reader found no message box"
-    while :; do
-        seen+=("$box")
-        title=$(xdotool getwindowname "$box")
-        [ "$title" = "$BOX_TITLE" ] ||
-            fail "race $n: the message box window is titled '$title', expected '$BOX_TITLE'"
-        [ "${line%%: *}" = "$BOX_TITLE" ] ||
-            fail "race $n: the screen reader reads the box title as '${line%%: *}'"
-        text=${line#*: }
-        printf '%s\n' "${ALLOWED_TEXTS[@]}" | grep -qxF "$text" ||
-            fail "race $n: unexpected announcement '$text' (Marnox is backed)"
-        texts+=("$text")
-        shot "$(printf '%02d' $((first + 1)))-race$n-box-${#texts[@]}"
-        ok "race $n: box ${#texts[@]} titled '$title' says '$text'"
-        if [ ${#texts[@]} -eq 1 ] && [ -n "$at_first_box" ]; then
-            "$at_first_box" "$box" "$(printf '%02d' $((first + 1)))-race$n-box-1-after-close"
-        fi
-
-        [ "$(xdotool getwindowfocus)" = "$box" ] || timeout 5 xdotool windowfocus "$box" || true
-        xdotool key Return
-        until_ok 10 window_gone "$box" || fail "race $n: Return did not close the box '$text'"
-        status=0
-        line=$("${READ[@]}" next --timeout 15) || status=$?
-        case $status in
-            0) # shellcheck disable=SC2086
-               until_ok 10 new_window "$WIN" "$POPUP" "${seen[@]}" ||
-                   fail "race $n: the screen reader reads a box that has no window: $line"
-               box=$NEW ;;
-            3) break ;;
-            *) fail "race $n: after Return neither another box nor the end of the race showed" ;;
-        esac
-    done
-    [ ${#texts[@]} -le 4 ] || fail "race $n: ${#texts[@]} boxes for four racers"
-    if printf '%s\n' "${texts[@]}" | grep -qxF "The Zoomkin Race is a tie!"; then
+    xdotool key "${MENU_KEYS[1]}"
+    answer_boxes check_box || fail "race $n: $PROBLEM"
+    [ ${#texts[@]} -le ${#RACERS[@]} ] || fail "race $n: ${#texts[@]} boxes for ${#RACERS[@]} racers"
+    if printf '%s\n' "${texts[@]}" | grep -qxF "${ANNOUNCE[tie]}"; then
         [ ${#texts[@]} -eq 1 ] || fail "race $n: a tie was announced with other boxes: ${texts[*]}"
     fi
     [ "$(printf '%s\n' "${texts[@]}" | sort | uniq -d)" = "" ] ||
@@ -317,7 +195,7 @@ race() {
     # Back at the start: every racer in the right half of the track again, not at the finish.
     local lefts
     lefts=$(racer_lefts)
-    [ "$(wc -w <<<"$lefts")" -eq 4 ] || fail "race $n: the screen reader sees $(wc -w <<<"$lefts") racers"
+    [ "$(wc -w <<<"$lefts")" -eq ${#RACERS[@]} ] || fail "race $n: the screen reader sees $(wc -w <<<"$lefts") racers"
     for x in $lefts; do
         [ "$x" -ge $((CLIENT_W / 2)) ] || fail "race $n: a racer did not go back to the start (x $x)"
     done
@@ -325,12 +203,31 @@ race() {
     ok "race $n: ${#texts[@]} box(es), each closed with Return; no box left, racers back at the start"
 }
 
+# check_box: (for answer_boxes, inside race) the box is titled right and says what a race can say
+check_box() {
+    local title text
+    title=$(xdotool getwindowname "$BOX")
+    [ "$title" = "$BOX_TITLE" ] ||
+        fail "race $n: the message box window is titled '$title', expected '$BOX_TITLE'"
+    [ "${LINE%%: *}" = "$BOX_TITLE" ] ||
+        fail "race $n: the screen reader reads the box title as '${LINE%%: *}'"
+    text=${LINE#*: }
+    printf '%s\n' "${ALLOWED_TEXTS[@]}" | grep -qxF "$text" ||
+        fail "race $n: unexpected announcement '$text' ($BACKED_NAME is backed)"
+    texts+=("$text")
+    shot "$(printf '%02d' $((first + 1)))-race$n-box-$BOXES"
+    ok "race $n: box $BOXES titled '$title' says '$text'"
+    if [ "$BOXES" -eq 1 ] && [ -n "$at_first_box" ]; then
+        "$at_first_box" "$BOX" "$(printf '%02d' $((first + 1)))-race$n-box-1-after-close"
+    fi
+}
+
 race 1 5
 race 2 8
 
-step "Alt+R, Q"
+step "Race > Quit"
 open_menu 11-quit-menu
-xdotool key q
+xdotool key "${MENU_KEYS[2]}"
 ends_within 2 "Quit"
 
 step "closing the window"
@@ -345,7 +242,7 @@ step "closing the window while a race's message box shows"
 close_taken() { ended "$GAME_PID" || window_gone "$WIN" || window_gone "$1"; }
 refuse_close() {
     local box=$1 before after
-    before=$("${READ[@]}" boxes) || fail "the screen reader cannot read the boxes"
+    before=$(read_game boxes) || fail "the screen reader cannot read the boxes"
     "${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
     # A refused close shows nothing to wait for: give an accepted one ample time to show instead.
     # (Bounded, and it can only ever let a fault pass, never fail a good game. The Returns that
@@ -356,18 +253,18 @@ refuse_close() {
         window_gone "$box" && fail "the message box went away when the window was closed"
         fail "the main window went away while a race's box showed"
     fi
-    after=$("${READ[@]}" boxes) || fail "the screen reader cannot read the boxes after the close"
+    after=$(read_game boxes) || fail "the screen reader cannot read the boxes after the close"
     [ "$after" = "$before" ] ||
         fail "the boxes changed when the window was asked to close: '$before' then '$after'"
     shot "$2"
     ok "closing the window while the box '${after#*: }' shows is refused: the box stays, the game runs"
 }
 play 3
-back_marnox 13-backed
+back 13-backed
 race 3 14 refuse_close
 running "$GAME_PID" || fail "the game ended during race 3"
 for x in $(racer_lefts); do
-    [ "$x" -eq $START_X ] || fail "after race 3 a racer's picture is at x $x, expected $START_X"
+    [ "$x" -eq "$START_X" ] || fail "after race 3 a racer's picture is at x $x, expected $START_X"
 done
 ok "after the last box the game still runs, its window shows and every racer is back at x $START_X"
 "${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
@@ -403,7 +300,7 @@ ok "with a display that cannot be opened (:$unused): one line on stderr, exit st
 step "a high-density screen: QT_SCALE_FACTOR=$SCALE"
 stop_session # the next game gets an X server of its own, with a screen that holds it at scale 2
 mkdir -p "$WORK/scale2"
-private_session "$WORK/scale2" 1600x1200x24
+session "$WORK/scale2" 1600x1200x24
 play scale2 QT_SCALE_FACTOR=$SCALE
 eval "$(xdotool getwindowgeometry --shell "$WIN")"
 # The screen reader sees the layout in the game's own pixels; the screen shows SCALE times as many.
@@ -421,8 +318,8 @@ ok "at scale $SCALE the window is ${WIDTH}x${HEIGHT}: a ${WIDTH}x$((HEIGHT - MEN
 sed -n 's/^racer \([^:]*\): picture at x \([0-9]*\), y \([0-9]*\) (\([0-9]*\)x\([0-9]*\))$/\1 \2 \3 \4 \5/p' \
     "$WORK/window.txt" | awk -v s=$SCALE '{ print $1, s * $2, s * $3, s * $4, s * $5 }' \
     >"$WORK/pictures.txt"
-[ "$(wc -l <"$WORK/pictures.txt")" -eq 4 ] ||
-    fail "at scale $SCALE the screen reader does not see four pictures: $(cat "$WORK/window.txt")"
+[ "$(wc -l <"$WORK/pictures.txt")" -eq ${#RACERS[@]} ] ||
+    fail "at scale $SCALE the screen reader does not see ${#RACERS[@]} pictures: $(cat "$WORK/window.txt")"
 
 # shot_scaled: the window alone as it draws itself (import -window), once every picture shows
 shot_scaled() {
@@ -467,12 +364,13 @@ while read -r racer x y w h; do
 done <"$WORK/pictures.txt"
 ok "at scale $SCALE the four pictures are drawn smoothly, not doubled pixel for pixel"
 
-# caption_drawn_whole NAME X Y W H: the caption of the control at X Y (W x H client pixels) is
-# drawn whole at scale 2: its ink ends short of the control's right edge (or the window's, where
-# that comes first) with white between, and touches neither its top nor its bottom
+# caption_drawn_whole ROLE: the caption of a control is drawn whole at scale 2: its ink ends
+# short of the control's right edge (or the window's, where that comes first) with white between,
+# and touches neither its top nor its bottom
 caption_drawn_whole() {
-    local name=$1 x=$((SCALE * $2)) y=$((SCALE * $3)) w=$((SCALE * $4)) h=$((SCALE * $5))
-    local dark right top bottom
+    local name=${CAPTION[$1]} x y w h dark right top bottom
+    read -r x y w h <<<"${RECT[$1]}"
+    x=$((SCALE * x)) y=$((SCALE * y)) w=$((SCALE * w)) h=$((SCALE * h))
     [ $((x + w)) -le "$WIDTH" ] || w=$((WIDTH - x))
     read -r dark _ _ _ _ < <(measure dark "$LAST_SHOT" "$x" "$y" "$w" "$h")
     read -r _ _ right top bottom < <(measure nonwhite "$LAST_SHOT" "$x" "$y" "$w" "$h")
@@ -485,9 +383,9 @@ caption_drawn_whole() {
     [ "$bottom" -lt $((h - 1)) ] ||
         fail "at scale $SCALE the caption \"$name\" is cut at the bottom ($LAST_SHOT)"
 }
-caption_drawn_whole "Select your Zoomkin..." "${PROMPT_LABEL[@]}"
-caption_drawn_whole "Bazzle" "${BAZZLE_OPTION[@]}"
-ok "at scale $SCALE the captions \"Select your Zoomkin...\" and \"Bazzle\" are drawn whole"
+caption_drawn_whole prompt
+caption_drawn_whole "option $LAST"
+ok "at scale $SCALE the captions \"${CAPTION[prompt]}\" and \"${CAPTION[option $LAST]}\" are drawn whole"
 "${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
 ends_within 5 "closing the window at scale $SCALE"
 

@@ -1,6 +1,5 @@
-// One race on a table of racers with a scripted generator and a recording message box.
+// One race on a table of racers with a scripted or real generator and a recording message box.
 #include "race_run.h"
-#include "random_generator.h"
 #include "runtime_error.h"
 #include "scripted_race.h"
 
@@ -20,15 +19,6 @@ namespace {
 
 constexpr Positions kFromStartLine{5200, 5200, 5200, 5200};
 constexpr Positions kFromStoredLayout{6120, 6120, 6120, 6240};
-
-// The real generator behind a recording message box.
-class RealRandomServices : public ScriptedServices {
-public:
-    RealRandomServices() : ScriptedServices({0.0f}) {}
-    void randomize() override { generator.randomize(); }
-    float nextRandom() override { return generator.next(); }
-    runtime::RandomGenerator generator;
-};
 
 } // namespace
 
@@ -109,7 +99,7 @@ void TestRaceRun::landingExactlyOnTheFinishLineFinishes() {
 
 void TestRaceRun::stepsAreDrawnForAllBeforeAnyMoves() {
     EventLog log;
-    TableTrack track({100, 200, 300, 20}, 0, &log);
+    testing::LoggedTrack track({100, 200, 300, 20}, log);
     auto services = ScriptedServices::steps({15, 25, 35, 45}, &log);
 
     race::runRace(track, services);
@@ -134,8 +124,8 @@ void TestRaceRun::raceStartingWithAFinishedRacerRunsNoTurn() {
 
     QCOMPARE(race::runRace(track, services), 0);
 
-    QCOMPARE(services.draws, 0);
-    QCOMPARE(services.randomizeCalls, 1);
+    QCOMPARE(services.draws, 0L);
+    QCOMPARE(services.randomizeCalls, 1L);
     QCOMPARE(services.announcements,
              (Texts{"You won the Zoomkin Race!", "Bazzle won the Zoomkin Race!"}));
     QCOMPARE(track.positions, kFromStartLine);
@@ -143,7 +133,7 @@ void TestRaceRun::raceStartingWithAFinishedRacerRunsNoTurn() {
 
 void TestRaceRun::everyRaceEndsWithAllAtTheStartLine() {
     TableTrack track(kFromStoredLayout, 1);
-    RealRandomServices services;
+    ScriptedServices services; // the real generator
     for (int race = 0; race < 3; ++race) {
         race::runRace(track, services);
         QCOMPARE(track.positions, kFromStartLine);
@@ -195,7 +185,7 @@ void TestRaceRun::randomRacesStayWithinTheBounds() {
     for (const Case& c : {Case{kFromStartLine, 89, 520}, Case{kFromStoredLayout, 104, 612}}) {
         for (int race = 0; race < 500; ++race) {
             TableTrack track(c.start);
-            RealRandomServices services;
+            ScriptedServices services; // the real generator
             Positions seen{};
             services.onAnnounce = [&] { seen = track.positions; };
             const int turns = race::runRace(track, services);
@@ -225,11 +215,11 @@ void TestRaceRun::stepOutOfRangeIsAnOverflowError() {
 
 void TestRaceRun::floatingPointFaultInADrawStopsBeforeTheConversion() {
     EventLog log;
-    TableTrack track(kFromStartLine, 0, &log);
+    testing::LoggedTrack track(kFromStartLine, log);
     ScriptedServices services({std::numeric_limits<float>::signaling_NaN()}, &log);
     QVERIFY_THROWS_EXCEPTION(testing::FloatingPointFault, race::runRace(track, services));
     QCOMPARE(log.back(), "rnd");
-    QCOMPARE(services.draws, 1);
+    QCOMPARE(services.draws, 1L);
 }
 
 namespace {

@@ -8,7 +8,7 @@
 namespace testing {
 
 // The real conversion, so a scripted value out of range raises the real Overflow error.
-std::int16_t ScriptedServices::toInt16(double value) {
+std::int16_t CountingServices::toInt16(double value) {
     return runtime::toInt16(value);
 }
 

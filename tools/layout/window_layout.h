@@ -1,0 +1,52 @@
+#pragma once
+// Facts about the window's layout in pixels, worked out from its stored description, for the
+// programs that look at the game from outside: the layout dump and the start-up harness.
+
+#include "form_description.h"
+#include "twips.h"
+
+#include <algorithm>
+
+namespace layout {
+
+struct PixelRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+inline PixelRect pixels(const window::ControlDescription& control) {
+    using runtime::twipsToPixels;
+    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+            twipsToPixels(control.height)};
+}
+
+inline int clientWidth(const window::FormDescription& form) {
+    return runtime::twipsToPixels(form.clientWidth);
+}
+inline int clientHeight(const window::FormDescription& form) {
+    return runtime::twipsToPixels(form.clientHeight);
+}
+
+// A spot of bare window in client pixels: no control is there and no racer ever runs there.
+// Racers only ever move left from where they are stored, so it lies halfway between the right
+// edge of the right-most picture and the window's, and halfway down below the top row.
+struct Spot {
+    int x;
+    int y;
+};
+inline Spot bareSpot(const window::FormDescription& form) {
+    int picturesRight = 0;
+    int topRowBottom = 0;
+    for (const window::ControlDescription& control : form.controls) {
+        const PixelRect r = pixels(control);
+        if (control.kind == window::ControlKind::Image)
+            picturesRight = std::max(picturesRight, r.x + r.width);
+        else
+            topRowBottom = std::max(topRowBottom, r.y + r.height);
+    }
+    return {(picturesRight + clientWidth(form)) / 2, (topRowBottom + clientHeight(form)) / 2};
+}
+
+} // namespace layout
