@@ -2,8 +2,8 @@
 # End-to-end test of the built game: a private X server (Xvfb) and a private D-Bus session with
 # the accessibility bus, the real program, and xdotool playing it as a player would. Message box
 # texts are read through AT-SPI (tools/read_boxes.py), the way a screen reader reads them;
-# colours are read from screenshots. Last, the game runs once more at QT_SCALE_FACTOR=2 in an X
-# server of its own, for a high-density screen: twice the size, smooth pictures, whole captions.
+# colours are read from screenshots. (The game without a display is tst_no_display's; the window
+# at QT_SCALE_FACTOR=2 in a real X server is x11_form2_scaling's.)
 # The X server, the buses and the game are started, and the game is played and looked at,
 # through tools/lib/x_session.sh and tools/lib/drive_game.sh; where the controls are comes from
 # the layout program.
@@ -34,7 +34,6 @@ BACKED=2 OTHER=1 # the racer the player backs, and one more, by roster position
 LAST=${#RACERS[@]} # the right-most racer, whose option the window's right edge cuts
 BACKED_NAME=${RACERS[BACKED - 1]}
 BACKED_CHEER=${CAPTION[cheer $BACKED]}
-SCALE=2 # the high-density check's QT_SCALE_FACTOR
 # The announcements a race can make while the player backs BACKED_NAME, who is "You".
 ALLOWED_TEXTS=("${ANNOUNCE[you]}" "${ANNOUNCE[tie]}")
 for racer in "${!RACERS[@]}"; do
@@ -269,125 +268,6 @@ done
 ok "after the last box the game still runs, its window shows and every racer is back at x $START_X"
 "${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
 ends_within 5 "closing the window after the race"
-
-step "no display"
-mkdir -p "$WORK/nodisplay"
-# no_display NAME ENV...: run the game in a scratch folder with core dumps allowed
-no_display() {
-    local name=$1 status=0 lines
-    shift
-    (cd "$WORK/nodisplay" && { ulimit -c unlimited 2>/dev/null || true; } &&
-        exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$GAME" \
-            >"$WORK/$name.out" 2>"$WORK/$name.err" </dev/null) || status=$?
-    lines=$(wc -l <"$WORK/$name.err")
-    echo "   exit status $status, stderr: $(cat "$WORK/$name.err")"
-    [ $status -ne 0 ] || fail "$name: the game exited with status 0"
-    [ $status -lt 128 ] || fail "$name: the game died of signal $((status - 128))"
-    [ $status -eq 2 ] || fail "$name: exit status $status, expected 2"
-    if [ "$lines" -ne 1 ] || [ "$(wc -c <"$WORK/$name.err")" -le 1 ]; then
-        fail "$name: expected exactly one line on stderr, got $lines: $(cat "$WORK/$name.err")"
-    fi
-    [ ! -s "$WORK/$name.out" ] || fail "$name: the game printed on stdout: $(cat "$WORK/$name.out")"
-    [ -z "$(find "$WORK/nodisplay" -name 'core*' -print -quit)" ] || fail "$name: left a core file"
-}
-no_display no-display
-ok "without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM: one line on stderr, exit status 2, no core file"
-unused=7000 # far above the numbers that X servers pick for themselves
-while [ -e "/tmp/.X11-unix/X$unused" ] || [ -e "/tmp/.X$unused-lock" ]; do unused=$((unused + 1)); done
-no_display bad-display DISPLAY=":$unused"
-ok "with a display that cannot be opened (:$unused): one line on stderr, exit status 2, no core file"
-
-step "a high-density screen: QT_SCALE_FACTOR=$SCALE"
-stop_session # the next game gets an X server of its own, with a screen that holds it at scale 2
-mkdir -p "$WORK/scale2"
-session "$WORK/scale2" 1600x1200x24
-play scale2 QT_SCALE_FACTOR=$SCALE
-eval "$(xdotool getwindowgeometry --shell "$WIN")"
-# The screen reader sees the layout in the game's own pixels; the screen shows SCALE times as many.
-grep -qF "client area ${CLIENT_W}x${CLIENT_H} under a " "$WORK/window.txt" ||
-    fail "at scale $SCALE the layout is not ${CLIENT_W}x${CLIENT_H} any more: $(head -n1 "$WORK/window.txt")"
-menu=$(sed -n 's/.* under a \([0-9]*\) pixel menu bar$/\1/p' "$WORK/window.txt")
-MENU_H=$((SCALE * menu))
-[ "$WIDTH" -eq $((SCALE * CLIENT_W)) ] ||
-    fail "at scale $SCALE the window is $WIDTH pixels wide, expected $((SCALE * CLIENT_W))"
-[ $((HEIGHT - MENU_H)) -eq $((SCALE * CLIENT_H)) ] ||
-    fail "at scale $SCALE the client area is $((HEIGHT - MENU_H)) pixels high, expected $((SCALE * CLIENT_H))"
-ok "at scale $SCALE the window is ${WIDTH}x${HEIGHT}: a ${WIDTH}x$((HEIGHT - MENU_H)) client area under a $MENU_H pixel menu bar"
-
-# Where the pictures are, as "RACER X Y W H" in screen pixels, one a line.
-sed -n 's/^racer \([^:]*\): picture at x \([0-9]*\), y \([0-9]*\) (\([0-9]*\)x\([0-9]*\))$/\1 \2 \3 \4 \5/p' \
-    "$WORK/window.txt" | awk -v s=$SCALE '{ print $1, s * $2, s * $3, s * $4, s * $5 }' \
-    >"$WORK/pictures.txt"
-[ "$(wc -l <"$WORK/pictures.txt")" -eq ${#RACERS[@]} ] ||
-    fail "at scale $SCALE the screen reader does not see ${#RACERS[@]} pictures: $(cat "$WORK/window.txt")"
-
-# shot_scaled: the window alone as it draws itself (import -window), once every picture shows
-shot_scaled() {
-    local racer x y w h
-    LAST_SHOT="$SHOTS/scale2-start.png"
-    import -window "$WIN" "$LAST_SHOT" || return 1
-    [ "$("$CONVERT" "$LAST_SHOT" -format %wx%h info:)" = "${WIDTH}x${HEIGHT}" ] || return 1
-    while read -r racer x y w h; do
-        [ "$(count nonwhite "$LAST_SHOT" "$x" "$y" "$w" "$h")" -gt 0 ] || return 1
-    done <"$WORK/pictures.txt"
-}
-pointer_to $((SCALE * BARE_SPOT[0])) $((SCALE * BARE_SPOT[1]))
-until_ok 10 shot_scaled || fail "at scale $SCALE the window does not show its four pictures ($LAST_SHOT)"
-
-# uneven_blocks FILE X Y W H: a client-area region cut in 2x2 blocks from its top left corner:
-# "INKED UNEVEN COLOURS", the blocks with a pixel that is not white, those of them whose four
-# pixels are not all the same, and the colours in the region. A picture doubled pixel for pixel
-# has no uneven block; one scaled smoothly has them wherever its colours change.
-uneven_blocks() {
-    local file=$1 x=$2 y=$(($3 + MENU_H)) w=$4 h=$5 colours
-    colours=$("$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -format %k info:)
-    "$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
-        awk -F'[(),]' -v colours="$colours" '
-            NR > 1 {
-                block = int($1 / 2) "," int(($2 + 0) / 2)
-                colour = $3 "," $4 "," $5
-                if (!(block in first)) first[block] = colour
-                else if (colour != first[block]) uneven[block] = 1
-                if ($3 < 255 || $4 < 255 || $5 < 255) inked[block] = 1
-            }
-            END {
-                for (block in inked) { n++; if (block in uneven) u++ }
-                print n + 0, u + 0, colours
-            }'
-}
-while read -r racer x y w h; do
-    read -r inked uneven colours < <(uneven_blocks "$LAST_SHOT" "$x" "$y" "$w" "$h")
-    echo "   $racer: $uneven of $inked inked 2x2 blocks uneven, $colours colours"
-    [ "$inked" -gt 0 ] || fail "at scale $SCALE the $racer picture is blank ($LAST_SHOT)"
-    [ $((3 * uneven)) -ge "$inked" ] ||
-        fail "at scale $SCALE the $racer picture is blocky: only $uneven of its $inked inked 2x2 blocks are uneven ($LAST_SHOT)"
-done <"$WORK/pictures.txt"
-ok "at scale $SCALE the four pictures are drawn smoothly, not doubled pixel for pixel"
-
-# caption_drawn_whole ROLE: the caption of a control is drawn whole at scale 2: its ink ends
-# short of the control's right edge (or the window's, where that comes first) with white between,
-# and touches neither its top nor its bottom
-caption_drawn_whole() {
-    local name=${CAPTION[$1]} x y w h dark right top bottom
-    read -r x y w h <<<"${RECT[$1]}"
-    x=$((SCALE * x)) y=$((SCALE * y)) w=$((SCALE * w)) h=$((SCALE * h))
-    [ $((x + w)) -le "$WIDTH" ] || w=$((WIDTH - x))
-    read -r dark _ _ _ _ < <(measure dark "$LAST_SHOT" "$x" "$y" "$w" "$h")
-    read -r _ _ right top bottom < <(measure nonwhite "$LAST_SHOT" "$x" "$y" "$w" "$h")
-    echo "   \"$name\": $dark dark pixels; its ink ends at x $((x + right)), its right edge is at x $((x + w)); ink in rows $top..$bottom of 0..$((h - 1))"
-    [ "$dark" -ge 50 ] ||
-        fail "at scale $SCALE the caption \"$name\" is not drawn ($dark dark pixels, $LAST_SHOT)"
-    [ "$right" -le $((w - 3)) ] ||
-        fail "at scale $SCALE the caption \"$name\" runs into its right edge at x $((x + w)) ($LAST_SHOT)"
-    [ "$top" -gt 0 ] || fail "at scale $SCALE the caption \"$name\" is cut at the top ($LAST_SHOT)"
-    [ "$bottom" -lt $((h - 1)) ] ||
-        fail "at scale $SCALE the caption \"$name\" is cut at the bottom ($LAST_SHOT)"
-}
-caption_drawn_whole prompt
-caption_drawn_whole "option $LAST"
-ok "at scale $SCALE the captions \"${CAPTION[prompt]}\" and \"${CAPTION[option $LAST]}\" are drawn whole"
-"${CLOSE[@]}" "$WIN" || fail "could not ask the window to close"
-ends_within 5 "closing the window at scale $SCALE"
 
 if [ -n "$KEEP_SHOTS" ]; then
     echo "e2e_game: all $CHECKS checks passed; screenshots in $SHOTS"

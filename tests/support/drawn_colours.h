@@ -15,6 +15,7 @@ struct Drawn {
     QColor text;       // of the rest, the colour that stands out most from it
     double contrast;   // between the two
     QHash<QRgb, int> counts;
+    QRect ink; // where anything but the background is drawn, in device pixels of the rectangle
 
     // pixels that are not a grey: the edges of black text on white are all greys
     int colouredPixels() const {
@@ -45,7 +46,7 @@ inline Drawn drawnIn(const QImage& grabbed, const QWidget& control, const QRect&
         QRect(QPoint(qRound(logical.left() * ratio), qRound(logical.top() * ratio)),
               QSize(qRound(logical.width() * ratio), qRound(logical.height() * ratio)))
             .intersected(grabbed.rect());
-    Drawn drawn{{}, {}, 1.0, {}};
+    Drawn drawn{{}, {}, 1.0, {}, {}};
     for (int y = pixels.top(); y <= pixels.bottom(); ++y)
         for (int x = pixels.left(); x <= pixels.right(); ++x)
             ++drawn.counts[grabbed.pixel(x, y)];
@@ -55,6 +56,10 @@ inline Drawn drawnIn(const QImage& grabbed, const QWidget& control, const QRect&
             commonest = it.key();
     drawn.background = QColor(commonest);
     drawn.text = drawn.background;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (grabbed.pixel(x, y) != commonest)
+                drawn.ink |= QRect(x - pixels.left(), y - pixels.top(), 1, 1);
     for (auto it = drawn.counts.cbegin(); it != drawn.counts.cend(); ++it) {
         const double contrast = runtime::contrastRatio(QColor(it.key()), drawn.background);
         if (contrast > drawn.contrast) {

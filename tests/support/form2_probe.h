@@ -23,6 +23,12 @@ inline QString text(std::string_view view) {
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
 
+// Shows the window and waits until it is on screen; false if it never gets there.
+inline bool shown(QWidget& form) {
+    form.show();
+    return QTest::qWaitForWindowExposed(&form);
+}
+
 // A control as stored, by name.
 inline const window::ControlDescription& stored(std::string_view name) {
     const auto controls = window::form2Description().controls;

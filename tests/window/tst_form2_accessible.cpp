@@ -52,8 +52,7 @@ private Q_SLOTS:
 
 void TestForm2Accessible::windowReadsSensibly() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     QTest::mouseClick(Form2Probe(form).option(3), Qt::LeftButton);
 
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&form);
@@ -97,8 +96,7 @@ void TestForm2Accessible::promptLabelsWhereTheFocusEntersTheOptions() {
     QFETCH(int, backed);
     QFETCH(int, entry);
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     if (backed)
         QTest::mouseClick(probe.option(backed), Qt::LeftButton);

@@ -32,8 +32,7 @@ private Q_SLOTS:
 
 void TestForm2Commands::goAnnouncesFinishersInRosterOrderThenGoesAgain() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     QTest::mouseClick(probe.option(4), Qt::LeftButton);
     // Marnox needs 6120 / 51 and Bazzle 6240 / 52 turns: both land on 0 on turn 120
@@ -68,8 +67,7 @@ void TestForm2Commands::goAnnouncesFinishersInRosterOrderThenGoesAgain() {
 
 void TestForm2Commands::randomRacesAnnounceWhatThePicturesShow() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     for (int race = 0; race < 12; ++race) {
         QTest::mouseClick(probe.option(1 + race % race::kRacerCount), Qt::LeftButton);
@@ -88,8 +86,7 @@ void TestForm2Commands::randomRacesAnnounceWhatThePicturesShow() {
 
 void TestForm2Commands::pickAndHoverSurviveARace() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     QTest::mouseClick(probe.option(3), Qt::LeftButton);
     probe.moveOnto(*probe.option(1));
@@ -102,8 +99,7 @@ void TestForm2Commands::pickAndHoverSurviveARace() {
 
 void TestForm2Commands::quitEndsTheProgram() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     QTimer::singleShot(0, &form, [&] { Form2Probe(form).quit()->trigger(); });
     QCOMPARE(QApplication::exec(), 0); // returns: the window was the last one
     QVERIFY(!form.isVisible());
@@ -111,8 +107,7 @@ void TestForm2Commands::quitEndsTheProgram() {
 
 void TestForm2Commands::closingTheFrameEndsTheProgram() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     // the frame's close button reaches the window's own handle, not the widget
     QTimer::singleShot(0, &form, [&] { form.windowHandle()->close(); });
     QCOMPARE(QApplication::exec(), 0);

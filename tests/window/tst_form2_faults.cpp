@@ -21,8 +21,7 @@ private Q_SLOTS:
 
 void TestForm2Faults::frameCloseWaitsForTheRacesBoxes() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     // steps of 20 from 20 twips out: all but Rufta finish on the first turn, three boxes
     for (int racer : {1, 2, 4})
@@ -54,8 +53,7 @@ void TestForm2Faults::frameCloseWaitsForTheRacesBoxes() {
 
 void TestForm2Faults::goOverAndOverLeavesNothingBehind() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     QTest::mouseClick(probe.option(4), Qt::LeftButton);
     BoxCloser closer;

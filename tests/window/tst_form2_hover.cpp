@@ -75,8 +75,7 @@ private:
 void TestForm2Hover::init() {
     form_ = std::make_unique<window::Form2>();
     probe_ = std::make_unique<Form2Probe>(*form_);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(testing::shown(*form_));
     probe_->moveTo(probe_->bareSpot(1));
 }
 

@@ -28,8 +28,7 @@ private Q_SLOTS:
 
 void TestForm2Layout::windowHasItsCaptionAndFixedClientArea() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     QCOMPARE(form.windowTitle(), QStringLiteral("Zoomkin Race!"));
     QCOMPARE(Form2Probe(form).client()->size(), QSize(639, 464));
     QCOMPARE(form.minimumSize(), form.maximumSize()); // the player cannot resize it
@@ -82,8 +81,7 @@ void TestForm2Layout::captionsAreTheGamesTexts() {
 
 void TestForm2Layout::everyCaptionFitsItsControl() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     // the classic sans face is drawn in Liberation Sans, whose widths match it
     QCOMPARE(QFontInfo(probe.find<QLabel>("Label1")->font()).family(),
@@ -159,8 +157,7 @@ void TestForm2Layout::picturesAreUncompressedTrueColourBitmaps() {
 
 void TestForm2Layout::optionsFormOneGroup() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     auto* marnox = probe.find<window::OptionButton>("optMar");
     auto* rufta = probe.find<window::OptionButton>("optRuf");

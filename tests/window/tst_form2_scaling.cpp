@@ -1,6 +1,7 @@
 // The window on a high-density screen (run with QT_SCALE_FACTOR set): everything scales in
 // proportion, captions still fit, and the pictures are drawn smoothly at the finer grain.
 #include "caption_room.h"
+#include "drawn_colours.h"
 #include "form2_probe.h"
 
 #include <QTest>
@@ -46,8 +47,7 @@ void TestForm2Scaling::initTestCase() {
 
 void TestForm2Scaling::windowScalesInProportion() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     QCOMPARE(form.devicePixelRatio(), scale_);
     Form2Probe probe(form);
     // layout stays in device-independent pixels; the screen draws it larger
@@ -59,24 +59,41 @@ void TestForm2Scaling::windowScalesInProportion() {
     QCOMPARE(probe.image(4)->geometry(), testing::storedPixels(race::racer(4).image));
 }
 
+// Every caption fits its room, and is drawn whole: its ink stops short of the room's edges, or
+// of the window's where the window cuts the control.
 void TestForm2Scaling::captionsStillFit() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     Form2Probe probe(form);
     probe.moveOnto(*probe.option(2)); // a shown cheer too
+    const QImage grabbed = testing::grabWindow(form);
     for (const window::ControlDescription& stored : window::form2Description().controls) {
         if (stored.kind == window::ControlKind::Image)
             continue;
-        const QString overflow = testing::captionOverflow(*probe.find(stored.name));
+        const QWidget* control = probe.find(stored.name);
+        const QString overflow = testing::captionOverflow(*control);
         QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+        if (!control->isVisible())
+            continue;
+        const QRect room = testing::captionRoom(*control).intersected(
+            probe.client()->rect().translated(-control->pos()));
+        const QRect ink = testing::drawnIn(grabbed, *control, room).ink;
+        const QRect inside = QRect(QPoint(), room.size() * scale_).adjusted(0, 1, -2, -1);
+        QVERIFY2(!ink.isEmpty() && inside.contains(ink),
+                 qPrintable(QStringLiteral("%1: ink at %2,%3 %4x%5 in a %6x%7 room")
+                                .arg(control->objectName())
+                                .arg(ink.x())
+                                .arg(ink.y())
+                                .arg(ink.width())
+                                .arg(ink.height())
+                                .arg(inside.width())
+                                .arg(inside.height())));
     }
 }
 
 void TestForm2Scaling::picturesAreDrawnSmoothly() {
     window::Form2 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(testing::shown(form));
     for (int racer = 1; racer <= race::kRacerCount; ++racer) {
         window::ImageControl* image = Form2Probe(form).image(racer);
         const QImage drawn = image->grab().toImage();

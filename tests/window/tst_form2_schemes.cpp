@@ -95,8 +95,7 @@ void TestForm2Schemes::initTestCase() {
 void TestForm2Schemes::init() {
     form_ = std::make_unique<window::Form2>();
     probe_ = std::make_unique<Form2Probe>(*form_);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(testing::shown(*form_));
 }
 
 void TestForm2Schemes::cleanup() {
@@ -145,6 +144,7 @@ void TestForm2Schemes::verifyReads(const QString& scene) {
                   {caption.background,
                    Qt::red,
                    runtime::contrastRatio(Qt::red, caption.background),
+                   {},
                    {}},
                   kHoverRed);
         } else {
@@ -160,7 +160,7 @@ void TestForm2Schemes::verifyReads(const QString& scene) {
 }
 
 void TestForm2Schemes::messageBoxReads() {
-    Drawn text{{}, {}, 0, {}};
+    Drawn text{{}, {}, 0, {}, {}};
     QString title;
     testing::BoxCloser closer([&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
