@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     // as the game's window stores it
     const window::FormDescription& form = window::form2Description();
     auto* client = new QWidget(&window);
-    client->setFixedSize(layout::clientWidth(form), layout::clientHeight(form));
+    client->setFixedSize(window::clientPixelSize(form));
     QPalette palette = client->palette();
     palette.setColor(client->backgroundRole(), Qt::white);
     client->setPalette(palette);

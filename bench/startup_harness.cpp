@@ -54,7 +54,7 @@ using Clock = std::chrono::steady_clock;
 // The spot the harness watches, in client-area pixels: bare white window in the game (no control
 // there and no racer runs there) and in the floor alike, where the window's description puts it.
 // The client area is the bottom rows of the window, under the menu bar.
-const int kClientHeight = layout::clientHeight(window::form2Description());
+const int kClientHeight = window::clientPixelSize(window::form2Description()).height();
 const int kSpotX = layout::bareSpot(window::form2Description()).x;
 const int kSpotY = layout::bareSpot(window::form2Description()).y;
 constexpr int kMenuSpotX = 400; // window pixels: the bare end of the menu bar, right of "Race"

@@ -1,6 +1,7 @@
 #include "form_description.h"
 
 #include "roster.h"
+#include "twips.h"
 
 #include <array>
 
@@ -104,6 +105,16 @@ constexpr FormDescription kForm2{
 
 const FormDescription& form2Description() {
     return kForm2;
+}
+
+QRect pixelRect(const ControlDescription& control) {
+    using runtime::twipsToPixels;
+    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+            twipsToPixels(control.height)};
+}
+
+QSize clientPixelSize(const FormDescription& form) {
+    return {runtime::twipsToPixels(form.clientWidth), runtime::twipsToPixels(form.clientHeight)};
 }
 
 } // namespace window

@@ -2,6 +2,9 @@
 
 #include "ole_color.h"
 
+#include <QRect>
+#include <QSize>
+
 #include <optional>
 #include <span>
 #include <string_view>
@@ -53,5 +56,9 @@ struct FormDescription {
 
 // The game's one window, as it is built at start-up.
 const FormDescription& form2Description();
+
+// Where a control is stored, and how large the client area is, in device-independent pixels.
+QRect pixelRect(const ControlDescription& control);
+QSize clientPixelSize(const FormDescription& form);
 
 } // namespace window

@@ -26,12 +26,6 @@ QFont font(const FontDescription& font) {
     return runtime::makeFont(text(font.family), font.pointSize, font.weight);
 }
 
-QRect pixels(const ControlDescription& control) {
-    using runtime::twipsToPixels;
-    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
-            twipsToPixels(control.height)};
-}
-
 QWidget* createControl(const ControlDescription& stored, QWidget* client, QButtonGroup& options) {
     switch (stored.kind) {
     case ControlKind::Label: {
@@ -39,13 +33,13 @@ QWidget* createControl(const ControlDescription& stored, QWidget* client, QButto
         label->setTextFormat(Qt::PlainText);
         // a label has no pointer procedures: even a drag that began on it changes nothing
         label->setAttribute(Qt::WA_NoMousePropagation);
-        label->setGeometry(pixels(stored));
+        label->setGeometry(pixelRect(stored));
         return label;
     }
     case ControlKind::OptionButton: {
         auto* option = new OptionButton(client);
         option->setText(text(stored.caption));
-        option->setGeometry(pixels(stored));
+        option->setGeometry(pixelRect(stored));
         options.addButton(option, options.buttons().size() + 1);
         return option;
     }
@@ -119,8 +113,7 @@ QWidget* loadForm(QMainWindow& form, const FormDescription& description) {
 
     auto* client = new QWidget(&form);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(runtime::twipsToPixels(description.clientWidth),
-                         runtime::twipsToPixels(description.clientHeight));
+    client->setFixedSize(clientPixelSize(description));
     setBackColor(*client, description.backColor);
     followDesktopScheme(*client);
     form.setCentralWidget(client);

@@ -8,7 +8,6 @@
 #include "image_control.h"
 #include "option_button.h"
 #include "roster.h"
-#include "twips.h"
 
 #include <QLabel>
 #include <QTest>
@@ -41,10 +40,7 @@ inline const window::ControlDescription& stored(std::string_view name) {
 
 // Where a control is stored, in pixels of the client area.
 inline QRect storedPixels(std::string_view name) {
-    using runtime::twipsToPixels;
-    const window::ControlDescription& control = stored(name);
-    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
-            twipsToPixels(control.height)};
+    return window::pixelRect(stored(name));
 }
 
 // The prompt: the control first in tab order, before the options it labels.

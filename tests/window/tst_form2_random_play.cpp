@@ -3,6 +3,7 @@
 // where the racers stand. Set ZOOMKIN_PLAY_SEED to replay a run; every run prints its seed.
 #include "box_closer.h"
 #include "form2_probe.h"
+#include "twips.h"
 
 #include <QMenu>
 #include <QRandomGenerator>
@@ -19,11 +20,8 @@ namespace {
 constexpr int kEvents = 10'000;
 using testing::storedPixels;
 
-// The client area's stored size, in pixels.
 QRect clientArea() {
-    const auto& form = window::form2Description();
-    return {0, 0, runtime::twipsToPixels(form.clientWidth),
-            runtime::twipsToPixels(form.clientHeight)};
+    return {QPoint(), window::clientPixelSize(window::form2Description())};
 }
 
 const race::Racer& racer(int i) {

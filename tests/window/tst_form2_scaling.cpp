@@ -51,9 +51,7 @@ void TestForm2Scaling::windowScalesInProportion() {
     QCOMPARE(form.devicePixelRatio(), scale_);
     Form2Probe probe(form);
     // layout stays in device-independent pixels; the screen draws it larger
-    const auto& stored = window::form2Description();
-    const QSize client(runtime::twipsToPixels(stored.clientWidth),
-                       runtime::twipsToPixels(stored.clientHeight));
+    const QSize client = window::clientPixelSize(window::form2Description());
     QCOMPARE(probe.client()->size(), client);
     QCOMPARE(probe.client()->grab().toImage().size(), client * scale_);
     QCOMPARE(probe.image(4)->geometry(), testing::storedPixels(race::racer(4).image));

@@ -13,6 +13,7 @@
 //   menu      NAME LEVEL KEY CAPTION         KEY: the access key; CAPTION without its &
 #include "race_run.h"
 #include "roster.h"
+#include "twips.h"
 #include "window_layout.h"
 
 #include "app_identity.h"
@@ -57,14 +58,15 @@ int main() {
     const window::FormDescription& form = window::form2Description();
     line({"title", form.caption});
     line({"app", runtime::kApplicationTitle.toStdString()});
-    line({"client", number(layout::clientWidth(form)), number(layout::clientHeight(form))});
+    const QSize client = window::clientPixelSize(form);
+    line({"client", number(client.width()), number(client.height())});
     const layout::Spot bare = layout::bareSpot(form);
     line({"bare", number(bare.x), number(bare.y)});
     line({"start", number(runtime::twipsToPixels(race::kStartLine))});
     for (const window::ControlDescription& control : form.controls) {
-        const layout::PixelRect r = layout::pixels(control);
-        line({"control", role(control), control.name, number(r.x), number(r.y), number(r.width),
-              number(r.height), control.caption});
+        const QRect r = window::pixelRect(control);
+        line({"control", role(control), control.name, number(r.x()), number(r.y()),
+              number(r.width()), number(r.height()), control.caption});
     }
     for (int r = 1; r <= race::kRacerCount; ++r)
         line({"racer", number(r), race::racer(r).name, race::racer(r).winMessage});

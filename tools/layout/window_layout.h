@@ -3,31 +3,10 @@
 // programs that look at the game from outside: the layout dump and the start-up harness.
 
 #include "form_description.h"
-#include "twips.h"
 
 #include <algorithm>
 
 namespace layout {
-
-struct PixelRect {
-    int x;
-    int y;
-    int width;
-    int height;
-};
-
-inline PixelRect pixels(const window::ControlDescription& control) {
-    using runtime::twipsToPixels;
-    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
-            twipsToPixels(control.height)};
-}
-
-inline int clientWidth(const window::FormDescription& form) {
-    return runtime::twipsToPixels(form.clientWidth);
-}
-inline int clientHeight(const window::FormDescription& form) {
-    return runtime::twipsToPixels(form.clientHeight);
-}
 
 // A spot of bare window in client pixels: no control is there and no racer ever runs there.
 // Racers only ever move left from where they are stored, so it lies halfway between the right
@@ -40,13 +19,14 @@ inline Spot bareSpot(const window::FormDescription& form) {
     int picturesRight = 0;
     int topRowBottom = 0;
     for (const window::ControlDescription& control : form.controls) {
-        const PixelRect r = pixels(control);
+        const QRect r = window::pixelRect(control);
         if (control.kind == window::ControlKind::Image)
-            picturesRight = std::max(picturesRight, r.x + r.width);
+            picturesRight = std::max(picturesRight, r.x() + r.width());
         else
-            topRowBottom = std::max(topRowBottom, r.y + r.height);
+            topRowBottom = std::max(topRowBottom, r.y() + r.height());
     }
-    return {(picturesRight + clientWidth(form)) / 2, (topRowBottom + clientHeight(form)) / 2};
+    const QSize client = window::clientPixelSize(form);
+    return {(picturesRight + client.width()) / 2, (topRowBottom + client.height()) / 2};
 }
 
 } // namespace layout
