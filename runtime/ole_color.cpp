@@ -40,7 +40,8 @@ Surface surfaceOf(const QPalette& desktop) {
     const QColor paper = desktop.color(QPalette::HighlightedText);
     // The ink is one of the scheme's reading pair, Text on Base, whichever reads on the paper:
     // Text on a light scheme (black on white, as stored); Base on a dark one, whose highlight text
-    // is as light as its Text.
+    // is as light as its Text. A scheme whose highlight text were a middle grey would leave both
+    // short of easy reading; no scheme we know of has one.
     const QColor text = desktop.color(QPalette::Text);
     const QColor base = desktop.color(QPalette::Base);
     return {paper, contrastRatio(base, paper) > contrastRatio(text, paper) ? base : text};

@@ -17,7 +17,7 @@
 // because its rasteriser rounds edge coverage and gradient steps a little differently. Every
 // drawing moved by 1/32 of a pixel changes no channel by more than 15; moved by a whole pixel, or
 // with a colour changed by a visible step, some pixels change by far more. The 16-colour icon has
-// hard edges, so nothing to round: it must match exactly in effect.
+// hard edges, so nothing to round: a Qt update that changed them would need the icon drawn anew.
 constexpr int kTolerance = 16;
 
 // The files under the folder, by their paths in it.

@@ -15,9 +15,9 @@ void setBackColor(QWidget& control, runtime::OleColor color);
 // The colour last set on the control, if any.
 std::optional<runtime::OleColor> foreColor(const QWidget& control);
 
-// Paints the window's surface and every control on it in the desktop's scheme, and again
-// whenever the desktop's scheme changes while the game runs. The surface must already lie in
-// its window.
+// Paints the window's surface in the desktop's scheme, and again, with every control on it that
+// has colours of its own, whenever the desktop's scheme changes while the game runs. (Controls
+// paint themselves when their colours are set.) The surface must already lie in its window.
 void followDesktopScheme(QWidget& surface);
 
 } // namespace window

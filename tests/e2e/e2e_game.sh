@@ -77,7 +77,7 @@ cleanup() {
     local status=$?
     set +e
     stop_session
-    rm -rf "$WORK/runtime" "$WORK/nodisplay" "$WORK/scale2/runtime"
+    rm -rf "$WORK/runtime"
     # a failed run keeps its logs (and its shots) for a look
     if [ $status -eq 0 ]; then rm -rf "$WORK"; else echo "kept for a look: $WORK" >&2; fi
     exit $status

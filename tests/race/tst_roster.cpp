@@ -1,4 +1,4 @@
-// The fixed roster: four racers in roster order with their texts and controls, and no fifth.
+// The fixed roster: four racers in roster order with their win messages, and no fifth.
 #include "roster.h"
 
 #include <QTest>
@@ -14,52 +14,21 @@ private Q_SLOTS:
     void winMessageIsNameThenWonTheRace();
 };
 
+// The controls' names and captions are the window's to check (the layout test spells them out);
+// here, what the race announces for each position.
 void TestRoster::eachPositionYieldsItsRacer_data() {
     QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("image");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("cheer");
     QTest::addColumn<QString>("winMessage");
-    QTest::newRow("1") << 1 << "Dorvit"
-                       << "imgDorvit"
-                       << "optDor"
-                       << "Label2"
-                       << "Dor, Dor, Viiiiiiit!"
-                       << "Dorvit won the Zoomkin Race!";
-    QTest::newRow("2") << 2 << "Marnox"
-                       << "imgMarnox"
-                       << "optMar"
-                       << "Label3"
-                       << "Marn, Marnox, Marn!!!"
-                       << "Marnox won the Zoomkin Race!";
-    QTest::newRow("3") << 3 << "Rufta"
-                       << "imgRufta"
-                       << "optRuf"
-                       << "Label4"
-                       << "Rufta, Ruftaaaa!"
-                       << "Rufta won the Zoomkin Race!";
-    QTest::newRow("4") << 4 << "Bazzle"
-                       << "imgBazzle"
-                       << "optBzl"
-                       << "Label5"
-                       << "Bazzle!"
-                       << "Bazzle won the Zoomkin Race!";
+    QTest::newRow("1") << 1 << "Dorvit won the Zoomkin Race!";
+    QTest::newRow("2") << 2 << "Marnox won the Zoomkin Race!";
+    QTest::newRow("3") << 3 << "Rufta won the Zoomkin Race!";
+    QTest::newRow("4") << 4 << "Bazzle won the Zoomkin Race!";
 }
 
 void TestRoster::eachPositionYieldsItsRacer() {
     QFETCH(int, position);
-    const race::Racer& racer = race::racer(position);
-    const auto text = [](std::string_view view) {
-        return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-    };
-    QTEST(text(racer.name), "name");
-    QTEST(text(racer.image), "image");
-    QTEST(text(racer.option), "option");
-    QTEST(text(racer.cheerLabel), "label");
-    QTEST(text(racer.cheer), "cheer");
-    QTEST(text(racer.winMessage), "winMessage");
+    const std::string_view message = race::racer(position).winMessage;
+    QTEST(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())), "winMessage");
 }
 
 void TestRoster::noRacerOutsideOneToFour() {

@@ -8,6 +8,7 @@
 #include "image_control.h"
 #include "option_button.h"
 #include "roster.h"
+#include "window_layout.h"
 
 #include <QLabel>
 #include <QTest>
@@ -45,7 +46,10 @@ inline QRect storedPixels(std::string_view name) {
 
 // The prompt: the control first in tab order, before the options it labels.
 inline const window::ControlDescription& storedPrompt() {
-    return window::form2Description().controls.front();
+    const auto controls = window::form2Description().controls;
+    return *std::min_element(controls.begin(), controls.end(), [](const auto& a, const auto& b) {
+        return unsigned(a.tabIndex) < unsigned(b.tabIndex); // -1, no tab stop, sorts last
+    });
 }
 
 class Form2Probe {
@@ -82,11 +86,11 @@ public:
     }
     void moveOnto(const QWidget& control) const { moveTo(control.geometry().center()); }
 
-    // Points of the bare window, left of every lane's picture and below the top rows; n picks
-    // one of several, so that a move between two of them is a real move.
+    // Points of the bare window, where no control is and no racer ever runs; n picks one of
+    // several, so that a move between two of them is a real move.
     QPoint bareSpot(int n = 0) const {
-        const QRect lastCheer = storedPixels(race::racer(race::kRacerCount).cheerLabel);
-        return {8 + 16 * n, lastCheer.bottom() + 40 + 32 * n};
+        const layout::Spot spot = layout::bareSpot(window::form2Description());
+        return {spot.x, spot.y + 16 * n};
     }
 
     // What the boxes must say for the racers where they stand now, given who is backed.

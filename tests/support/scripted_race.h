@@ -34,8 +34,9 @@ public:
     explicit TableTrack(std::array<float, race::kRacerCount> start = {}, int backedRacer = 0)
         : positions(start), backed(backedRacer) {}
 
-    float position(int racer) const override { return positions[index(racer)]; }
-    void setPosition(int racer, float twips) override { positions[index(racer)] = twips; }
+    // checked: a racer number off the roster throws instead of touching a neighbour
+    float position(int racer) const override { return positions.at(index(racer)); }
+    void setPosition(int racer, float twips) override { positions.at(index(racer)) = twips; }
     bool isBacked(int racer) const override { return racer == backed; }
 
     std::array<float, race::kRacerCount> positions;

@@ -30,7 +30,7 @@ for _ in $(seq 100); do
     }
     sleep 0.1
 done
-said=$(sed -n 's/.*set_app_id("\([^"]*\)").*/\1/p' "$log" | head -n 1)
+said=$(sed -n 's/.*set_app_id("\([^"]*\)").*/\1/p' "$log" | sed -n 1p)
 if [ "$said" != "$expected" ]; then
     echo "app_id: the window's app id is '$said'; its desktop entry is $expected.desktop" >&2
     exit 1

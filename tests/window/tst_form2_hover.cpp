@@ -13,7 +13,8 @@ using testing::Form2Probe;
 namespace {
 
 // Which captions are drawn red and which cheers are drawn, racer by racer, read from the
-// window's pixels: "R+" red and cheering.
+// window's pixels: "R+" red and cheering. A cheer counts as drawn when its text reads (4.5:1), so
+// one drawn too faint to read shows here as missing.
 QString lights(const Form2Probe& probe) {
     const QImage grabbed = testing::grabWindow(*probe.client());
     QString state;

@@ -105,8 +105,6 @@ void TestForm2Layout::opensWithNothingBackedOrCheered() {
         QVERIFY(option->isVisible());
         QVERIFY(!option->value());
         QCOMPARE(option->foreColor(), runtime::kWindowText);
-        QCOMPARE(option->palette().color(option->foregroundRole()),
-                 QApplication::palette().color(QPalette::Text));
     }
     QVERIFY(probe.find<QLabel>("Label1")->isVisible());
     for (const char* name : {"Label2", "Label3", "Label4", "Label5"})

@@ -7,7 +7,8 @@
 //   client    WIDTH HEIGHT                   the client area in pixels
 //   bare      X Y                            a spot of bare window (see window_layout.h)
 //   start     X                              where every picture waits after a race, in pixels
-//   control   ROLE NAME X Y W H CAPTION      ROLE: prompt, or option/cheer/picture N (roster N)
+//   control   ROLE NAME X Y W H CAPTION      ROLE: prompt, option/cheer/picture N (roster N),
+//                                            or other
 //   racer     N NAME WIN_MESSAGE             the roster, in order
 //   announce  you|tie TEXT                   the other two announcements
 //   menu      NAME LEVEL KEY CAPTION         KEY: the access key; CAPTION without its &
@@ -39,6 +40,7 @@ std::string number(int value) {
     return std::to_string(value);
 }
 
+// What a control is to the game: a racer's, or the prompt, first in tab order.
 std::string role(const window::ControlDescription& control) {
     for (int r = 1; r <= race::kRacerCount; ++r) {
         const race::Racer& racer = race::racer(r);
@@ -49,7 +51,7 @@ std::string role(const window::ControlDescription& control) {
         if (control.name == racer.image)
             return "picture " + number(r);
     }
-    return "prompt";
+    return control.tabIndex == 0 ? "prompt" : "other";
 }
 
 } // namespace
