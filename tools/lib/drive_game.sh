@@ -158,32 +158,18 @@ shot() {
     window_shot "$WIN" "$LAST_SHOT"
 }
 
-# measure KIND FILE X Y W H: how many pixels of a client-area region are red, dark or not
-# white, and where the left-most, right-most, top and bottom ones of them lie in the region:
-# "COUNT LEFT RIGHT TOP BOTTOM" (-1 for each place when there are none)
-measure() {
+# count KIND FILE X Y W H: how many pixels of a client-area region are red, dark or not white
+count() {
     local kind=$1 file=$2 x=$3 y=$(($4 + MENU_H)) w=$5 h=$6
     "$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
         awk -F'[(),]' -v kind="$kind" '
             NR > 1 {
-                px = $1 + 0; py = $2 + 0; r = $3; g = $4; b = $5
-                if (kind == "red") hit = r >= 200 && g <= 80 && b <= 80
-                if (kind == "dark") hit = r < 110 && g < 110 && b < 110
-                if (kind == "nonwhite") hit = r < 240 || g < 240 || b < 240
-                if (!hit) next
-                if (n++ == 0) { left = right = px; top = bottom = py }
-                if (px < left) left = px
-                if (px > right) right = px
-                if (py < top) top = py
-                if (py > bottom) bottom = py
+                r = $3; g = $4; b = $5
+                if (kind == "red") n += r >= 200 && g <= 80 && b <= 80
+                if (kind == "dark") n += r < 110 && g < 110 && b < 110
+                if (kind == "nonwhite") n += r < 240 || g < 240 || b < 240
             }
-            END { if (n) print n, left, right, top, bottom; else print 0, -1, -1, -1, -1 }'
-}
-# count KIND FILE X Y W H: pixels of a client-area region that are red, dark or not white
-count() {
-    local found
-    found=$(measure "$@")
-    echo "${found%% *}"
+            END { print n + 0 }'
 }
 count_in() { # count_in KIND FILE ROLE: the same in a control's rectangle
     # shellcheck disable=SC2086 # X Y W H
