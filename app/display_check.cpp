@@ -24,17 +24,26 @@ struct HeldMessage {
 };
 
 QtMessageHandler previousHandler = nullptr;
-QList<HeldMessage> heldPlatformMessages;
+QList<HeldMessage> heldMessages;
 
-// The first line of Qt's own words on why, for the one line the player sees.
-QString cause(const QString& fatal) {
-    const QString& first =
-        heldPlatformMessages.isEmpty() ? fatal : heldPlatformMessages.first().text;
-    return first.section(QLatin1Char('\n'), 0, 0).trimmed();
+bool isPlatformCategory(const QString& category) {
+    return category.startsWith(QLatin1String("qt.qpa"));
 }
 
-// Qt reports a display it cannot open with a fatal message, which aborts and dumps core; the
-// platform's warnings on the way there are held back until it is clear whether it failed.
+// The first line of the platform's own words on why, for the one line the player sees.
+QString cause(const QString& fatal) {
+    QString why = fatal;
+    for (const HeldMessage& held : heldMessages)
+        if (isPlatformCategory(held.category)) {
+            why = held.text;
+            break;
+        }
+    return why.section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+// Qt reports a display it cannot open with a fatal message, which aborts and dumps core. What Qt
+// says on the way there (the platform's warnings, or that it switched a non-UTF-8 locale to
+// UTF-8) is held back until it is clear whether it failed: if it did, only the one line is said.
 void failOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
         const char* display = std::getenv("DISPLAY");
@@ -43,11 +52,8 @@ void failOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
         std::fflush(stderr);
         std::_Exit(kNoDisplayExitStatus);
     }
-    if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0) {
-        heldPlatformMessages.append({type, QLatin1String(context.category), message});
-        return;
-    }
-    previousHandler(type, context, message);
+    heldMessages.append(
+        {type, QLatin1String(context.category ? context.category : "default"), message});
 }
 
 } // namespace
@@ -62,8 +68,8 @@ DisplayFailureGuard::DisplayFailureGuard() {
 
 DisplayFailureGuard::~DisplayFailureGuard() {
     qInstallMessageHandler(previousHandler);
-    // the window opened after all: the platform's warnings are worth seeing as usual
-    for (const HeldMessage& held : std::exchange(heldPlatformMessages, {})) {
+    // the window opened after all: what Qt said is worth seeing as usual
+    for (const HeldMessage& held : std::exchange(heldMessages, {})) {
         const QByteArray category = held.category.toUtf8();
         const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
         previousHandler(held.type, context, held.text);
