@@ -35,8 +35,15 @@ ensure_packages() {
         }
         apt=(sudo apt-get)
     fi
-    "${apt[@]}" update -qq
-    DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+    # apt's and dpkg's running commentary is only worth reading when something went wrong
+    local log status=0
+    log=$(mktemp)
+    { "${apt[@]}" update -qq &&
+        DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"; } \
+        >"$log" 2>&1 || status=$?
+    [ $status -eq 0 ] || cat "$log" >&2
+    rm -f "$log"
+    return $status
 }
 
 # Configures (once) and builds into $BUILD_DIR, with any extra CMake arguments.
