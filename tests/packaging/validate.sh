@@ -43,7 +43,8 @@ metainfo)
     output=$(appstreamcli validate --no-net --explain "$file" 2>&1) || status=$?
     echo "$output"
     # 0 is a pass, 3 a failed validation, which the issues below must account for.
-    [ $status -eq 0 ] || [ $status -eq 3 ] || fail "appstreamcli validate exited with status $status"
+    [ $status -eq 0 ] || [ $status -eq 3 ] ||
+        fail "appstreamcli validate exited with status $status"
     issues=$(sed -En 's/^([EWI]): [^ ]*: (.*)$/\1 \2/p' <<<"$output")
     while IFS= read -r issue; do
         [ -n "$issue" ] || continue
