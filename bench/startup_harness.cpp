@@ -667,8 +667,12 @@ void countInstructions(const Session& session, const Program& game, const Progra
     for (int i = 0; i < options.counts; ++i)
         for (int which : {0, 1})
             if (const auto count = countOnce(session.dpy, session.display, which ? baseline : game,
-                                             pattern, options.logDir, i))
+                                             pattern, options.logDir, i)) {
                 counted[which].push_back(*count);
+                if (options.printRuns)
+                    std::printf("  count %d %s: %.0f instructions\n", i + 1, which ? "B" : "A",
+                                *count);
+            }
     std::filesystem::remove_all(pattern);
 
     std::printf("\ninstructions from exec to the first frame (callgrind, %d run(s) each, "
