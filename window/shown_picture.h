@@ -18,11 +18,11 @@ inline QString shownPicturePath(const QString& art) {
     return QStringLiteral(":/shown/") + name + QStringLiteral(".rgb32");
 }
 
-// What the control draws from the full-size picture on a screen of the given pixel ratio: QLabel
-// scales its picture smoothly to the control's size in device pixels.
-inline QImage shownAt(const QImage& art, QSize controlSize, qreal ratio) {
+// What an image control of the given size draws from the full-size picture at a pixel ratio of
+// 1: QLabel scales its picture smoothly to the control's size.
+inline QImage shownPicture(const QImage& art, QSize controlSize) {
     return art.convertToFormat(kShownPictureFormat)
-        .scaled(controlSize * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        .scaled(controlSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace window

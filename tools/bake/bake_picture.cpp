@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "zoomkin-bake: cannot read the bitmap %s\n", argv[2]);
         return 1;
     }
-    const QImage shown = window::shownAt(art, window::pixelRect(*shownIn).size(), 1);
+    const QImage shown = window::shownPicture(art, window::pixelRect(*shownIn).size());
     QFile out(QString::fromLocal8Bit(argv[3]));
     const auto bytes = reinterpret_cast<const char*>(shown.constBits());
     if (!out.open(QIODevice::WriteOnly) ||
