@@ -17,15 +17,21 @@ QStringList metricTwins(const QString& family) {
 }
 
 // The installed family to draw a stored one in, looked up once per family: letting Qt resolve a
-// missing family through substitutes costs again on every font of every control.
+// missing family through substitutes costs again on every font of every control. The names are
+// looked up in the list of installed families: QFontDatabase::hasFamily would first have
+// fontconfig resolve each one as an alias, a lookup of its own every time.
 QString installedFamily(const QString& family) {
     static QHash<QString, QString> resolved; // fonts are only made on the window's thread
     if (const auto found = resolved.constFind(family); found != resolved.cend())
         return *found;
+    const QStringList installed = QFontDatabase::families();
+    const auto isInstalled = [&installed](const QString& name) {
+        return installed.contains(name, Qt::CaseInsensitive);
+    };
     QString chosen = family;
-    if (!QFontDatabase::hasFamily(family)) {
+    if (!isInstalled(family)) {
         for (const QString& twin : metricTwins(family))
-            if (QFontDatabase::hasFamily(twin)) {
+            if (isInstalled(twin)) {
                 chosen = twin;
                 break;
             }

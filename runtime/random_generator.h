@@ -1,6 +1,18 @@
 #pragma once
 
+// PCG's header includes <iostream> for its stream operators. Up to GCC 12 every file that
+// includes <iostream> sets up the standard streams and their locales when the program starts,
+// which paged a quarter of a megabyte of the C++ library into every start-up. The game never
+// prints an engine, and <istream> and <ostream> are all the header needs.
+#include <istream>
+#include <ostream>
+#ifndef _GLIBCXX_IOSTREAM
+#define _GLIBCXX_IOSTREAM 1
 #include <pcg_random.hpp>
+#undef _GLIBCXX_IOSTREAM
+#else
+#include <pcg_random.hpp>
+#endif
 
 #include <cstdint>
 

@@ -45,9 +45,9 @@ QWidget* createControl(const ControlDescription& stored, QWidget* client, QButto
     }
     case ControlKind::Image: {
         auto* image = new ImageControl(client);
-        image->setPixmap(QPixmap(text(stored.caption)));
         image->setStoredGeometry(static_cast<float>(stored.left), stored.top, stored.width,
                                  stored.height);
+        image->setPicture(text(stored.caption));
         return image;
     }
     }

@@ -1,8 +1,10 @@
 // The window as it opens: every control where it is stored, its captions and fonts, and the
 // option group.
+#include "art_tolerance.h"
 #include "caption_room.h"
 #include "form2_probe.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QMenu>
@@ -20,6 +22,7 @@ private Q_SLOTS:
     void everyCaptionFitsItsControl();
     void opensWithNothingBackedOrCheered();
     void picturesStartAtTheirStoredPositions();
+    void opensLookingAsItAlwaysHas();
     void picturesAreUncompressedTrueColourBitmaps_data();
     void picturesAreUncompressedTrueColourBitmaps();
     void optionsFormOneGroup();
@@ -123,6 +126,24 @@ void TestForm2Layout::picturesStartAtTheirStoredPositions() {
         QVERIFY2(!image->pixmap().isNull(), name);
         QVERIFY(image->hasScaledContents()); // stretched to the stored size, not clipped
     }
+}
+
+// The client area as the window first draws it, against a grab of it kept from before its
+// pictures were baked at build time. A mismatch leaves this grab in the temporary folder.
+void TestForm2Layout::opensLookingAsItAlwaysHas() {
+    window::Form2 form;
+    QVERIFY(testing::shown(form));
+    const QImage drawn = Form2Probe(form).client()->grab().toImage();
+    const QImage reference(QStringLiteral(STARTUP_REFERENCE));
+    const int largest = drawn.size() == reference.size()
+                            ? testing::largestChannelDifference(drawn, reference)
+                            : 255;
+    const QString kept = QDir::temp().filePath(QStringLiteral("form2_at_startup.png"));
+    if (largest > testing::kArtTolerance)
+        drawn.save(kept);
+    QVERIFY2(
+        largest <= testing::kArtTolerance,
+        qPrintable(QStringLiteral("a channel differs by %1; drawn: %2").arg(largest).arg(kept)));
 }
 
 void TestForm2Layout::picturesAreUncompressedTrueColourBitmaps_data() {

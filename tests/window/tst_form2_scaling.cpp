@@ -1,5 +1,6 @@
 // The window on a high-density screen (run with QT_SCALE_FACTOR set): everything scales in
-// proportion, captions still fit, and the pictures are drawn smoothly at the finer grain.
+// proportion, captions still fit, and the pictures are drawn smoothly at the finer grain, from
+// their full-size bitmaps.
 #include "caption_room.h"
 #include "drawn_colours.h"
 #include "form2_probe.h"
@@ -97,7 +98,7 @@ void TestForm2Scaling::picturesAreDrawnSmoothly() {
         const QImage drawn = image->grab().toImage();
         const QSize device = drawn.size();
         QCOMPARE(device, (image->size() * scale_));
-        const QImage source = image->pixmap().toImage();
+        const QImage source(testing::text(testing::stored(race::racer(racer).image).caption));
         const QImage smooth =
             source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QImage blocky = source.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
