@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QMenu>
+#include <QPainter>
+#include <QStyleOptionButton>
 #include <QTest>
 
 using testing::Form2Probe;
@@ -128,19 +130,41 @@ void TestForm2Layout::picturesStartAtTheirStoredPositions() {
     }
 }
 
+// Text is set by the release's FreeType and HarfBuzz, a shade or a pixel apart from one release
+// to the next (Qt 6.11's against 6.4's), so the captions are left out of the comparison: the
+// prompt's label and the options' captions. everyCaptionFitsItsControl and the hover suite
+// check them where they are drawn; the page, the option circles and the pictures are compared.
+QImage withoutText(QImage image, const Form2Probe& probe) {
+    QPainter painter(&image);
+    for (const QLabel* label : probe.client()->findChildren<QLabel*>())
+        if (!qobject_cast<const window::ImageControl*>(label) && label->isVisible())
+            painter.fillRect(label->geometry(), Qt::magenta);
+    for (int racer = 1; racer <= race::kRacerCount; ++racer) {
+        const window::OptionButton* option = probe.option(racer);
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const QRect caption =
+            option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+        painter.fillRect(caption.translated(option->pos()), Qt::magenta);
+    }
+    return image;
+}
+
 // The client area as the window first draws it, against a grab of it kept from before its
 // pictures were baked at build time. A mismatch leaves this grab in the temporary folder.
 void TestForm2Layout::opensLookingAsItAlwaysHas() {
     window::Form2 form;
     QVERIFY(testing::shown(form));
-    const QImage drawn = Form2Probe(form).client()->grab().toImage();
-    const QImage reference(QStringLiteral(STARTUP_REFERENCE));
+    const Form2Probe probe(form);
+    const QImage grabbed = probe.client()->grab().toImage();
+    const QImage drawn = withoutText(grabbed, probe);
+    const QImage reference = withoutText(QImage(QStringLiteral(STARTUP_REFERENCE)), probe);
     const int largest = drawn.size() == reference.size()
                             ? testing::largestChannelDifference(drawn, reference)
                             : 255;
     const QString kept = QDir::temp().filePath(QStringLiteral("form2_at_startup.png"));
     if (largest > testing::kArtTolerance)
-        drawn.save(kept);
+        grabbed.save(kept);
     QVERIFY2(
         largest <= testing::kArtTolerance,
         qPrintable(QStringLiteral("a channel differs by %1; drawn: %2").arg(largest).arg(kept)));
