@@ -4,13 +4,13 @@
 #include "form2_probe.h"
 #include "scripted_race.h"
 
-#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPixmapCache>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <array>
 #include <malloc.h>
 
 using testing::BoxCloser;
@@ -88,13 +88,11 @@ void TestForm2Faults::goOverAndOverLeavesNothingBehind() {
     // game's.
     QMainWindow bare;
     bare.resize(form.size());
-    std::vector<QLabel*> pictures;
-    for (int racer = 1; racer <= race::kRacerCount; ++racer) {
-        QPixmap picture(probe.image(racer)->size());
-        picture.fill(Qt::darkGreen);
-        pictures.push_back(new QLabel(&bare));
-        pictures.back()->setPixmap(picture);
-        pictures.back()->adjustSize();
+    std::array<QWidget*, race::kRacerCount> pictures{};
+    for (int racer = 0; racer < race::kRacerCount; ++racer) {
+        pictures[racer] = new QWidget(&bare);
+        pictures[racer]->setAutoFillBackground(true);
+        pictures[racer]->resize(probe.image(racer + 1)->size());
     }
     QVERIFY(testing::shown(bare));
     int boxes = 0;
@@ -102,7 +100,7 @@ void TestForm2Faults::goOverAndOverLeavesNothingBehind() {
         closer.seen.clear();
         ++boxes;
         for (int racer = 0; racer < race::kRacerCount; ++racer)
-            pictures[racer]->move((boxes * 37 * (racer + 1)) % 400, racer * 100);
+            pictures[racer]->move(boxes * 37 * (racer + 1) % 400, racer * 100);
         QMessageBox box(QMessageBox::NoIcon, form.windowTitle(),
                         testing::text(race::racer(1).winMessage), QMessageBox::Ok, &bare);
         box.setWindowModality(Qt::ApplicationModal);
