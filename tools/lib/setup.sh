@@ -46,6 +46,18 @@ ensure_packages() {
     return $status
 }
 
+# The Debian archive this machine installs its release from, as apt itself resolved its sources
+# (or $ZOOMKIN_DEBIAN_MIRROR): the URI of the release's own main component.
+debian_mirror() {
+    [ -z "${ZOOMKIN_DEBIAN_MIRROR:-}" ] || { echo "$ZOOMKIN_DEBIAN_MIRROR"; return; }
+    local codename uri
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    uri=$(apt-cache policy | awk -v want="o=Debian,.*n=$codename,.*c=main," \
+        '$2 ~ /:\/\// { uri = $2 } $1 == "release" && $2 ~ want { print uri; exit }')
+    [ -n "$uri" ] || { echo "no Debian archive for $codename in apt's sources; set ZOOMKIN_DEBIAN_MIRROR" >&2; return 1; }
+    echo "$uri"
+}
+
 # Configures (once) and builds into $BUILD_DIR, with any extra CMake arguments.
 build_game() {
     cmake -S "$ROOT" -B "$BUILD_DIR" "$@" >/dev/null
