@@ -1,20 +1,16 @@
 #include "display_check.h"
 
+#include "desktop.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
 
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 namespace app {
 namespace {
-
-bool isSet(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value && *value;
-}
 
 struct HeldMessage {
     QtMsgType type;
@@ -46,9 +42,10 @@ QString cause(const QString& fatal) {
 void failOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
         const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "ZoomkinRace!: cannot open the game's window on display '%s': %s\n",
-                     display ? display : "", qPrintable(cause(message)));
-        std::fflush(stderr);
+        tellPlayer(display && *display
+                       ? QStringLiteral("cannot open the game's window on display '%1': %2")
+                             .arg(QString::fromLocal8Bit(display), cause(message))
+                       : QStringLiteral("cannot open the game's window: %1").arg(cause(message)));
         std::_Exit(kNoDisplayExitStatus);
     }
     heldMessages.append(
@@ -56,10 +53,6 @@ void failOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
 }
 
 } // namespace
-
-bool hasDisplay() {
-    return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
-}
 
 DisplayFailureGuard::DisplayFailureGuard() {
     previousHandler = qInstallMessageHandler(failOnFatal);

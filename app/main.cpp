@@ -1,16 +1,16 @@
 #include "app_identity.h"
+#include "desktop.h"
 #include "display_check.h"
 #include "form2.h"
 
 #include <QApplication>
 
-#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
     if (!app::hasDisplay()) {
-        std::fprintf(stderr, "ZoomkinRace!: no display to open the game's window on "
-                             "(neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
+        app::tellPlayer(QStringLiteral("no display to open the game's window on "
+                                       "(neither DISPLAY nor WAYLAND_DISPLAY is set)"));
         return app::kNoDisplayExitStatus;
     }
     auto guard = std::make_unique<app::DisplayFailureGuard>();

@@ -2,7 +2,7 @@
 # the build.
 
 # What it takes to build and run the game.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 libpcg-cpp-dev)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 # What the test suite adds: a private X server driven like a player, screenshots, the screen
 # reader's view of the window, benchmarks, the desktop-integration checks, a Wayland compositor
 # with Qt's Wayland platform, and qt6ct for a dark colour scheme.

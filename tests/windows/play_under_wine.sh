@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# The Windows game from its zip, played under Wine in a private Xvfb as a player would: the
+# pointer over an option, the Race menu's keys, Return on every box. What the game shows is read
+# from screenshots, and each box's title and text from the box itself (Ctrl+C copies a Windows
+# message box, which Wine hands to X11's clipboard). Where the controls are comes from the
+# layout program of the native build.
+#
+# usage: play_under_wine.sh ZIP LAYOUT TOOLS_DIR SHOTS_DIR
+# Needs: wine xvfb xdotool imagemagick xclip unzip (Debian packages), and WINEPREFIX.
+set -euo pipefail
+[ $# -eq 4 ] || { echo "usage: $0 ZIP LAYOUT TOOLS_DIR SHOTS_DIR" >&2; exit 2; }
+ZIP=$(readlink -f "$1") TOOLS=$(readlink -f "$3") SHOTS=$4
+# shellcheck source-path=SCRIPTDIR source=../../tools/lib/x_session.sh
+source "$TOOLS/lib/x_session.sh"
+# shellcheck source-path=SCRIPTDIR source=../../tools/lib/drive_game.sh
+source "$TOOLS/lib/drive_game.sh"
+fail() { echo "FAIL: $* (screenshots: $SHOTS)" >&2; [ -s "$WORK/game.log" ] && cat "$WORK/game.log" >&2; exit 1; }
+CHECKS=0
+ok() { CHECKS=$((CHECKS + 1)) && echo "ok $CHECKS: $*"; }
+load_layout "$2" || fail "$PROBLEM"
+BOX_TITLE="ZoomkinRace!" # the program's name, typed here as the check of its identity
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-wine.XXXXXX")
+on_exit 'status=$?; stop_session; wineserver -k 2>/dev/null; rm -rf "$WORK"; exit $status'
+mkdir -p "$SHOTS" && rm -f "$SHOTS"/*.png
+# The zip's program alone, with nothing of the build's to find its DLLs or plugins in
+unset WINEPATH QT_PLUGIN_PATH QT_QPA_FONTDIR
+unzip -q "$ZIP" -d "$WORK"
+GAME_EXE=$(echo "$WORK"/*/"$APP_NAME.exe")
+[ -f "$GAME_EXE" ] || fail "the zip holds no $APP_NAME.exe in its folder"
+printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$GAME_EXE" >"$WORK/game" && chmod +x "$WORK/game"
+
+start_x_server "$WORK" 15 || fail "Xvfb did not start"
+unset QT_QPA_PLATFORM # the Windows game draws through Windows' own windows
+play() { # play [ENV...]: start the zip's game and wait for its window
+    start_game "$WORK/game" "$WORK/game.log" 120 "$WINDOW_TITLE" "$@" ||
+        fail "the game's window '$WINDOW_TITLE' did not show (exit status $GAME_STATUS)"
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
+    MENU_H=$((HEIGHT - CLIENT_H))
+}
+ends_with_0() { # ends_with_0 WHAT
+    local status=0
+    until_ok 20 ended "$GAME_PID" || fail "the game still ran 20 s after $1"
+    wait "$GAME_PID" || status=$?
+    GAME_PID=""
+    [ $status -eq 0 ] || fail "the game ended with status $status after $1"
+    ok "$1 ends the game with exit status 0"
+}
+# ink ROLE FILE: "X Y W H" of what is drawn (anything not the page's white) in a control's
+# rectangle, as far as the client area shows it
+ink() {
+    local x y w h
+    read -r x y w h <<<"${RECT[$1]}"
+    w=$((x + w > CLIENT_W ? CLIENT_W - x : w))
+    "$CONVERT" "$2" -crop "${w}x${h}+${x}+$((y + MENU_H))" +repage -fuzz 6% -trim \
+        -format '%X %Y %w %h' info: | tr -d +
+    echo " $w $h"
+}
+# unclipped ROLE FILE: its caption is drawn whole: ink there, clear of its right and bottom edges
+unclipped() {
+    local ix iy iw ih w h
+    read -r ix iy iw ih w h <<<"$(ink "$1" "$2")"
+    [ "$iw" -gt 1 ] && [ $((ix + iw)) -lt "$w" ] && [ $((iy + ih)) -lt "$h" ] ||
+        fail "the caption of $1 is cut off or missing: ink ${iw}x${ih}+$ix+$iy in ${w}x$h ($2)"
+}
+
+play
+title=$(xdotool getwindowname "$WIN")
+[ "$title" = "$WINDOW_TITLE" ] && ok "the window is titled '$title'"
+pointer_off
+shot 01-start
+unclipped prompt "$LAST_SHOT"
+for n in "${!RACERS[@]}"; do
+    n=$((n + 1))
+    unclipped "option $n" "$LAST_SHOT"
+    pointer_onto "option $n"
+    until_ok 10 hover_lit "02-hover-$n" "$n" || fail "${RACERS[n - 1]} did not turn red ($LAST_SHOT)"
+    unclipped "cheer $n" "$LAST_SHOT"
+    ok "pointed at, ${RACERS[n - 1]} is red ($RED pixels), its cheer shows ($CHEER pixels); nothing cut off"
+    pointer_off
+    until_ok 10 hover_gone "03-bare-$n" "$n" || fail "the bare window left ${RACERS[n - 1]} lit ($LAST_SHOT)"
+done
+ok "over the bare window every caption is back and every cheer hidden"
+START_SHOT=$SHOTS/01-start.png
+
+pointer_onto "option 2" && xdotool click 1 && pointer_off
+# box_text: the open box's text, copied as Windows copies a message box: title and text between
+# rules of dashes
+box_text() {
+    xclip -selection clipboard -i </dev/null
+    xdotool key --window "$BOX" ctrl+c
+    until_ok 5 sh -c 'xclip -selection clipboard -o 2>/dev/null | grep -q .' || return 1
+    xclip -selection clipboard -o | tr -d '\r' | awk '/^-+$/ { n++; next } n == 1 || n == 2 { print }'
+}
+for race in 1 2; do
+    open_race_menu || fail "$PROBLEM"
+    xdotool key "${MENU_KEYS[1]}"
+    boxes=0 seen=("$WIN" "$POPUP")
+    while until_ok 5 new_window "${seen[@]}"; do
+        BOX=$NEW seen+=("$NEW") boxes=$((boxes + 1))
+        shot "1$race-race$race-box$boxes"
+        [ "$(xdotool getwindowname "$BOX")" = "$BOX_TITLE" ] || fail "box $boxes is not titled $BOX_TITLE"
+        mapfile -t copied < <(box_text) || fail "the box's text could not be copied"
+        [ "${copied[0]:-}" = "$BOX_TITLE" ] || fail "the box copies its title as '${copied[0]:-}'"
+        printf '%s\n' "${ANNOUNCE[you]}" "${ANNOUNCE[tie]}" "${WIN_MESSAGES[@]}" | grep -qxF "${copied[1]:-}" ||
+            fail "race $race, box $boxes says '${copied[1]:-}'"
+        [ "${copied[1]}" != "${WIN_MESSAGES[1]}" ] || fail "Marnox is backed, yet announced by name"
+        ok "race $race: box $boxes, titled '$BOX_TITLE', says '${copied[1]}'"
+        xdotool key --window "$BOX" Return
+        until_ok 10 window_gone "$BOX" || fail "Return did not close box $boxes"
+    done
+    [ $boxes -ge 1 ] && [ $boxes -le 4 ] || fail "race $race showed $boxes boxes"
+    shot "1$race-race$race-after"
+    for n in "${!RACERS[@]}"; do # each picture drawn exactly as at the start, moved to START_X
+        read -r x y w h <<<"${RECT[picture $((n + 1))]}"
+        diff=$("$CONVERT" "$START_SHOT" -crop "${w}x${h}+$x+$((y + MENU_H))" +repage \
+            \( "$LAST_SHOT" -crop "${w}x${h}+$START_X+$((y + MENU_H))" +repage \) \
+            -compose difference -composite -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)
+        [ "$diff" = 0 ] || fail "after race $race ${RACERS[n]}'s picture is not at x $START_X ($LAST_SHOT)"
+    done
+    ok "after race $race's last box every racer is back at x $START_X (5200 twips)"
+done
+
+open_race_menu || fail "$PROBLEM"
+xdotool key "${MENU_KEYS[2]}"
+ends_with_0 "Race > Quit"
+play
+"$PY" "$TOOLS/lib/close_window.py" "$WIN" || fail "could not ask the window to close"
+ends_with_0 "closing the window"
+
+# A game that cannot start says why in a box, since nobody sees its standard error
+start_game "$WORK/game" "$WORK/game.log" 60 "$BOX_TITLE" QT_QPA_PLATFORM=nowhere ||
+    fail "a game that cannot start showed no box titled $BOX_TITLE"
+BOX=$WIN && shot 20-cannot-start
+mapfile -t copied < <(box_text) || fail "the box's text could not be copied"
+[[ ${copied[1]:-} == "cannot open the game's window: "* ]] || fail "the box says '${copied[1]:-}'"
+xdotool key --window "$BOX" Return
+status=0 && wait "$GAME_PID" || status=$?
+GAME_PID=""
+[ $status -eq 2 ] || fail "a game that cannot start ended with status $status, not 2"
+ok "a game that cannot start says so in a box ('${copied[1]}') and ends with status 2"
+echo "play_under_wine: all $CHECKS checks passed; screenshots in $SHOTS"
