@@ -15,14 +15,13 @@ Modes:
           "no box: the race is over" and exit 3 once no box is left and the racers are
           back from the finish line (exit 1 when neither happens in time)
   boxes   print every box showing now, one "title: text" a line (may print nothing)
-  window  print the main window as a screen reader sees it (add --json for JSON)
+  window  print the main window as a screen reader sees it
 
 Exit status: 0 found, 1 nothing in time or no accessibility bus (with a message on
 stderr), 2 bad usage, 3 (next only) the race is over.
 """
 
 import argparse
-import json
 import os
 import sys
 import time
@@ -57,8 +56,7 @@ def states(accessible):
 
 
 def is_showing(accessible):
-    s = states(accessible)
-    return pyatspi.STATE_SHOWING in s and pyatspi.STATE_VISIBLE in s
+    return {pyatspi.STATE_SHOWING, pyatspi.STATE_VISIBLE} <= states(accessible)
 
 
 def children(accessible):
@@ -82,7 +80,7 @@ def check_bus():
                       GLib.VariantType("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 5000, None)
     except GLib.Error as error:
         return ("no accessibility bus in this D-Bus session (start "
-                "/usr/libexec/at-spi-bus-launcher before the game): %s" % error.message)
+                "it before the game, as tools/lib/x_session.sh does): %s" % error.message)
     return None
 
 
@@ -113,19 +111,13 @@ def walk(accessible):
 
 def box_text(box):
     """The words of a box: its non-empty labels (the empty one is the icon)."""
-    lines = []
-    for node in walk(box):
-        if role(node) == "label" and node.name and is_showing(node):
-            lines.append(node.name)
-    return "\n".join(lines)
+    return "\n".join(node.name for node in walk(box)
+                     if role(node) == "label" and node.name and is_showing(node))
 
 
 def open_boxes(app):
-    boxes = []
-    for top in children(app):
-        if top is not None and role(top) in BOX_ROLES and is_showing(top):
-            boxes.append((top.name, box_text(top)))
-    return boxes
+    return [(top.name, box_text(top)) for top in children(app)
+            if top is not None and role(top) in BOX_ROLES and is_showing(top)]
 
 
 def main_window(app):
@@ -157,7 +149,7 @@ def window_state(app):
         raise NotReady("the main window has no client area yet")
     cx, cy, cw, ch = extents(client)
 
-    options, cheers, pictures, labels = [], [], [], []
+    options, pictures, labels = [], [], []
     for control in children(client):
         r = role(control)
         if r == "radio button":
@@ -170,9 +162,6 @@ def window_state(app):
         elif r == "image":
             x, y, w, h = extents(control)
             pictures.append({"left": x - cx, "top": y - cy, "width": w, "height": h})
-    # The first label is the prompt; the others cheer for the racers, in racer order.
-    prompt = labels[0]["text"] if labels else ""
-    cheers = labels[1:]
     # Lanes from top to bottom belong to the racers in the order of their option buttons.
     racer_names = [o["name"] for o in sorted(options, key=lambda o: o["x"])]
     pictures.sort(key=lambda p: p["top"])
@@ -182,9 +171,10 @@ def window_state(app):
         "title": frame.name,
         "window": {"width": fw, "height": fh},
         "client": {"width": cw, "height": ch, "top": cy - fy},
-        "prompt": prompt,
+        # the first label is the prompt; the others cheer for the racers, in racer order
+        "prompt": labels[0]["text"] if labels else "",
         "options": options,
-        "cheers": cheers,
+        "cheers": labels[1:],
         "pictures": pictures,
         "menus": menus,
         "boxes": [{"title": t, "text": x} for t, x in open_boxes(app)],
@@ -290,11 +280,8 @@ def describe(state):
             picture["height"]))
     for menu in state["menus"]:
         lines.append('menu "%s": %s' % (menu["menu"], ", ".join(menu["items"])))
-    if state["boxes"]:
-        for box in state["boxes"]:
-            lines.append("message box " + format_box(box["title"], box["text"]))
-    else:
-        lines.append("no message box")
+    lines += ["message box " + format_box(b["title"], b["text"]) for b in state["boxes"]]
+    lines += [] if state["boxes"] else ["no message box"]
     return "\n".join(lines)
 
 
@@ -302,7 +289,7 @@ def run_window(args):
     state, problem = poll(args.timeout, lambda: window_state(find_app(args.app)))
     if state is None:
         return give_up("the main window of %r did not show" % args.app, args.timeout, problem)
-    print(json.dumps(state, indent=1) if args.json else describe(state), flush=True)
+    print(describe(state), flush=True)
     return EXIT_FOUND
 
 
@@ -321,8 +308,6 @@ def parse(argv):
         mode = modes.add_parser(name, help=text)
         mode.add_argument("--timeout", type=float, default=default,
                           help="seconds to wait at most (default %(default)s)")
-        if name == "window":
-            mode.add_argument("--json", action="store_true", help="print JSON")
     return parser.parse_args(argv)
 
 

@@ -1,8 +1,8 @@
 # shellcheck shell=bash
 # shellcheck disable=SC2034 # the globals below are read by the scripts that source this one
 #
-# Sourced, after x_session.sh, by the two programs that play the game in a private X server:
-# tests/e2e/e2e_game.sh and tools/headless-demo. It reads the window's layout from the program
+# Sourced, after x_session.sh, by the programs that play the game in a private X server:
+# tests/e2e/e2e_game.sh, tools/headless-demo and tools/screenshots. It reads the window's layout from the program
 # zoomkin-layout (so that no name, caption or place of a control is typed here), and does what a
 # player and an onlooker do: start a private session and the game, point at the client area,
 # open the Race menu, answer message boxes, take screenshots and count pixels in them, and ask
@@ -73,10 +73,36 @@ private_session() {
         { PROBLEM="Xvfb did not start: $(tail -n3 "$1/xvfb.log")"; return 1; }
     private_runtime_dir "$1"
     start_session_bus "$1" 15 || { PROBLEM="the D-Bus session did not start"; return 1; }
-    start_a11y_bus "$1" 15 || case $? in
-        1) PROBLEM="the accessibility bus did not start: $(tail -n3 "$1/a11y.log")"; return 1 ;;
-        *) PROBLEM="the accessibility bus launcher ended early: $(tail -n3 "$1/a11y.log")"; return 1 ;;
-    esac
+    start_a11y_bus 15 || { PROBLEM="the accessibility bus did not start"; return 1; }
+}
+
+# play_in_private NAME BUILD_DIR [PACKAGE...]: the first steps of the demo and the screenshots.
+# The game built in BUILD_DIR (GAME) and its layout (loaded), what playing it needs (PACKAGEs
+# are what else to name when something is missing), a private scratch folder (WORK, removed at
+# exit, the game's output shown if the script failed) and a private session in it. A problem
+# ends the script through the caller's die.
+play_in_private() {
+    local build_dir program
+    build_dir=$(readlink -f "$2")
+    GAME="$build_dir/app/ZoomkinRace!"
+    for program in "$GAME" "$build_dir/tools/layout/zoomkin-layout"; do
+        [ -x "$program" ] || die "no '$program': build the game first (cmake --build '$build_dir')"
+    done
+    load_layout "$build_dir/tools/layout/zoomkin-layout" || die "$PROBLEM"
+    need_drive_tools
+    [ ${#MISSING[@]} -eq 0 ] || die "missing ${MISSING[*]}; install the Debian packages $DRIVE_PACKAGES ${*:3}"
+    WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-$1.XXXXXX")
+    chmod 700 "$WORK"
+    on_exit end_play
+    private_session "$WORK" || die "$PROBLEM"
+}
+end_play() {
+    local status=$?
+    set +e
+    stop_session
+    [ $status -eq 0 ] || [ ! -s "$WORK/game.log" ] || { echo "the game said:" >&2; cat "$WORK/game.log" >&2; }
+    rm -rf "$WORK"
+    exit $status
 }
 
 # read_game ARGS...: tools/read_boxes.py on the game (see there)
