@@ -12,7 +12,7 @@ TEST_PACKAGES=(qt6-base-private-dev xvfb xdotool imagemagick dbus dbus-x11 at-sp
 # What the headless demo needs, and what the screenshots add to it (a pinned clock).
 DEMO_PACKAGES=(xvfb xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi)
 SCREENSHOT_PACKAGES=(libfaketime)
-# What the benchmarks add to the build's: Google Benchmark, Xlib for bench/first_frame.py, callgrind.
+# What the benchmarks add to the build's: Google Benchmark, Xlib for bench/startup.py, callgrind.
 BENCH_PACKAGES=(libbenchmark-dev xvfb dbus python3 python3-xlib valgrind)
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)

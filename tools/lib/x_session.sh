@@ -86,7 +86,7 @@ on_exit() {
 # start_x_server DIR SECONDS [SCREEN]: a private Xvfb (1024x768x24 unless SCREEN says otherwise)
 # on a display number it picks itself: with -displayfd it writes the number once it listens, so
 # there is no guessing at a free one and no waiting on a socket. Its root is black (what
-# bench/first_frame waits to see painted over), and it never resets. Its log is DIR/xvfb.log.
+# bench/startup.py waits to see painted over), and it never resets. Its log is DIR/xvfb.log.
 # Exports DISPLAY and keeps Qt off any Wayland session around. Fails when no number came within
 # SECONDS.
 start_x_server() {
