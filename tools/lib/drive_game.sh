@@ -76,11 +76,10 @@ private_session() {
     start_a11y_bus 15 || { PROBLEM="the accessibility bus did not start"; return 1; }
 }
 
-# play_in_private NAME BUILD_DIR [PACKAGE...]: the first steps of the demo and the screenshots.
-# The game built in BUILD_DIR (GAME) and its layout (loaded), what playing it needs (PACKAGEs
-# are what else to name when something is missing), a private scratch folder (WORK, removed at
-# exit, the game's output shown if the script failed) and a private session in it. A problem
-# ends the script through the caller's die.
+# play_in_private NAME BUILD_DIR: the first steps of the demo and the screenshots. The game built
+# in BUILD_DIR (GAME) and its layout (loaded), what playing it needs, a private scratch folder
+# (WORK, removed at exit, the game's output shown if the script failed) and a private session in
+# it. A problem ends the script through the caller's die.
 play_in_private() {
     local build_dir program
     build_dir=$(readlink -f "$2")
@@ -90,7 +89,7 @@ play_in_private() {
     done
     load_layout "$build_dir/tools/layout/zoomkin-layout" || die "$PROBLEM"
     need_drive_tools
-    [ ${#MISSING[@]} -eq 0 ] || die "missing ${MISSING[*]}; install the Debian packages $DRIVE_PACKAGES ${*:3}"
+    [ ${#MISSING[@]} -eq 0 ] || die "missing ${MISSING[*]}; install the Debian packages $DRIVE_PACKAGES"
     WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-$1.XXXXXX")
     chmod 700 "$WORK"
     on_exit end_play

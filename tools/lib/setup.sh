@@ -7,7 +7,7 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 li
 # reader's view of the window, benchmarks, the desktop-integration checks, a Wayland compositor
 # with Qt's Wayland platform, and qt6ct for a dark colour scheme.
 TEST_PACKAGES=(qt6-base-private-dev xvfb xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-    libbenchmark-dev desktop-file-utils appstream lintian dpkg-dev file
+    python3-xlib libbenchmark-dev desktop-file-utils appstream lintian dpkg-dev file
     weston qt6-wayland qt6ct)
 # What the headless demo needs, and what the screenshots add to it (a pinned clock).
 DEMO_PACKAGES=(xvfb xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi)
