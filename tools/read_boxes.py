@@ -212,55 +212,20 @@ def format_box(title, text):
     return "%s: %s" % (title, text.replace("\n", " / "))
 
 
-def give_up(what, timeout, problem):
-    detail = " (%s)" % problem if problem else ""
-    sys.stderr.write("read_boxes.py: %s within %g s%s\n" % (what, timeout, detail))
-    return EXIT_TIMEOUT
+RACE_OVER = "no box: the race is over"
 
 
-def run_box(args):
-    def look():
-        boxes = open_boxes(find_app(args.app))
-        return boxes[0] if boxes else None
-
-    found, problem = poll(args.timeout, look)
-    if found is None:
-        return give_up("no message box of %r appeared" % args.app, args.timeout, problem)
-    print(format_box(*found), flush=True)
-    return EXIT_FOUND
+def first_box(app):
+    boxes = open_boxes(app)
+    return format_box(*boxes[0]) if boxes else None
 
 
-def run_next(args):
-    def look():
-        app = find_app(args.app)
-        boxes = open_boxes(app)
-        if boxes:
-            return ("box", boxes[0])
-        if racers_back(window_state(app)):
-            # Read the boxes once more: one may have opened while we looked at the racers.
-            boxes = open_boxes(app)
-            return ("box", boxes[0]) if boxes else ("over", None)
-        return None
-
-    found, problem = poll(args.timeout, look)
-    if found is None:
-        return give_up("neither another message box nor the end of the race showed",
-                       args.timeout, problem)
-    kind, box = found
-    if kind == "box":
-        print(format_box(*box), flush=True)
-        return EXIT_FOUND
-    print("no box: the race is over", flush=True)
-    return EXIT_RACE_OVER
-
-
-def run_boxes(args):
-    found, problem = poll(args.timeout, lambda: open_boxes(find_app(args.app)))
-    if found is None:
-        return give_up("could not read the boxes of %r" % args.app, args.timeout, problem)
-    for box in found:
-        print(format_box(*box))
-    return EXIT_FOUND
+def next_box(app):
+    found = first_box(app)
+    if found is None and racers_back(window_state(app)):
+        # Read the boxes once more: one may have opened while we looked at the racers.
+        found = first_box(app) or RACE_OVER
+    return found
 
 
 def describe(state):
@@ -285,12 +250,15 @@ def describe(state):
     return "\n".join(lines)
 
 
-def run_window(args):
-    state, problem = poll(args.timeout, lambda: window_state(find_app(args.app)))
-    if state is None:
-        return give_up("the main window of %r did not show" % args.app, args.timeout, problem)
-    print(describe(state), flush=True)
-    return EXIT_FOUND
+# Each mode: what it looks for (None while it is not there), and what it says when that did not
+# come in time.
+MODES = {
+    "box": (first_box, "no message box of {!r} appeared"),
+    "next": (next_box, "neither another message box nor the end of the race showed"),
+    "boxes": (lambda app: "\n".join(format_box(*box) for box in open_boxes(app)),
+              "could not read the boxes of {!r}"),
+    "window": (lambda app: describe(window_state(app)), "the main window of {!r} did not show"),
+}
 
 
 def parse(argv):
@@ -320,11 +288,19 @@ def main(argv):
     if problem:
         sys.stderr.write("read_boxes.py: %s\n" % problem)
         return EXIT_TIMEOUT
-    run = {"box": run_box, "next": run_next, "boxes": run_boxes, "window": run_window}[args.mode]
+    look, failure = MODES[args.mode]
     try:
-        return run(args)
+        found, problem = poll(args.timeout, lambda: look(find_app(args.app)))
     except KeyboardInterrupt:
         return EXIT_TIMEOUT
+    if found is None:
+        detail = " (%s)" % problem if problem else ""
+        sys.stderr.write("read_boxes.py: %s within %g s%s\n"
+                         % (failure.format(args.app), args.timeout, detail))
+        return EXIT_TIMEOUT
+    if found:  # the boxes showing now may be none
+        print(found, flush=True)
+    return EXIT_RACE_OVER if found == RACE_OVER else EXIT_FOUND
 
 
 if __name__ == "__main__":

@@ -79,7 +79,11 @@ private_session() {
 # play_in_private NAME BUILD_DIR: the first steps of the demo and the screenshots. The game built
 # in BUILD_DIR (GAME) and its layout (loaded), what playing it needs, a private scratch folder
 # (WORK, removed at exit, the game's output shown if the script failed) and a private session in
-# it. A problem ends the script through the caller's die.
+# it. A problem ends the script (die).
+die() {
+    echo "${0##*/}: $*" >&2
+    exit 1
+}
 play_in_private() {
     local build_dir program
     build_dir=$(readlink -f "$2")
