@@ -262,20 +262,14 @@ MODES = {
 
 
 def parse(argv):
-    parser = argparse.ArgumentParser(
-        prog="read_boxes.py",
-        description="Read the Zoomkin Race! game's message boxes and window through AT-SPI.")
+    parser = argparse.ArgumentParser(prog="read_boxes.py", description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--app", required=True,
                         help="the game's name on the accessibility bus (zoomkin-layout's app)")
     modes = parser.add_subparsers(dest="mode", required=True)
-    for name, default, text in (
-            ("box", 10.0, "wait for a message box; print 'title: text'"),
-            ("next", 10.0, "print the next box, or say the race is over (exit 3)"),
-            ("boxes", 5.0, "print the boxes showing now"),
-            ("window", 10.0, "print the main window as a screen reader sees it")):
-        mode = modes.add_parser(name, help=text)
-        mode.add_argument("--timeout", type=float, default=default,
-                          help="seconds to wait at most (default %(default)s)")
+    for name, default in (("box", 10.0), ("next", 10.0), ("boxes", 5.0), ("window", 10.0)):
+        modes.add_parser(name).add_argument("--timeout", type=float, default=default,
+                                            help="seconds to wait at most (default %(default)s)")
     return parser.parse_args(argv)
 
 

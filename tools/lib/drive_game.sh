@@ -1,16 +1,13 @@
 # shellcheck shell=bash
 # shellcheck disable=SC2034 # the globals below are read by the scripts that source this one
 #
-# Sourced, after x_session.sh, by the programs that play the game in a private X server:
-# tests/e2e/e2e_game.sh, tools/headless-demo and tools/screenshots. It reads the window's layout from the program
-# zoomkin-layout (so that no name, caption or place of a control is typed here), and does what a
-# player and an onlooker do: start a private session and the game, point at the client area,
-# open the Race menu, answer message boxes, take screenshots and count pixels in them, and ask
-# the screen reader (tools/read_boxes.py) what it sees. Like x_session.sh, its functions report
-# failure by their exit status, with PROBLEM saying what went wrong; the caller fails or explains.
-#
-# The caller sets WORK (a private scratch folder; the screen reader's last view of the window is
-# WORK/window.txt) and SHOTS (where screenshots go), and MENU_H once it knows the menu bar.
+# Sourced after x_session.sh by what plays the game in a private X server (the end-to-end test,
+# the demo, the screenshots). It reads the window's layout from zoomkin-layout (no name, caption or
+# place of a control is typed here) and does what a player and an onlooker do: point, open the
+# Race menu, answer message boxes, take screenshots and count pixels in them, and ask the screen
+# reader (tools/read_boxes.py) what it sees. Functions fail by their exit status, PROBLEM saying
+# why. The caller sets WORK (scratch; the screen reader's last view is WORK/window.txt), SHOTS
+# (for screenshots), and MENU_H once it knows the menu bar.
 
 DRIVE_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PY=/usr/bin/python3 # Debian's python: it has pyatspi
@@ -66,8 +63,7 @@ need_drive_tools() {
     need_a11y "$PY"
 }
 
-# private_session DIR [SCREEN]: Xvfb (with a screen of SCREEN), a private runtime folder, a D-Bus
-# session and the accessibility bus; their files and logs in DIR
+# private_session DIR [SCREEN]: Xvfb, a runtime folder, a D-Bus session and the accessibility bus
 private_session() {
     start_x_server "$1" 15 "${2:-}" ||
         { PROBLEM="Xvfb did not start: $(tail -n3 "$1/xvfb.log")"; return 1; }
@@ -205,8 +201,8 @@ count_in() { # count_in KIND FILE ROLE: the same in a control's rectangle
     count "$1" "$2" ${RECT[$3]}
 }
 
-# hover_lit SHOT N: a screenshot (SHOT) shows racer N's caption red, with 20 red pixels or more.
-# RED and CHEER are the red pixels in its option and the inked ones where its cheer shows.
+# hover_lit SHOT N: a screenshot (SHOT) shows racer N's caption red (20 red pixels or more); RED
+# and CHEER count the red pixels in its option and the inked ones where its cheer shows
 hover_lit() {
     hover_counts "$1" "$2"
     [ "$RED" -ge 20 ]

@@ -1,16 +1,12 @@
 # shellcheck shell=bash
 # shellcheck disable=SC2034 # the globals below are read by the scripts that source this one
 #
-# The one way the game's scripts start a private X server. Sourced by those that drive the game
-# in one (tests/e2e/e2e_game.sh, tests/packaging/deb_package.sh, tools/headless-demo,
-# tools/screenshots) and by tools/bench: it starts and stops what the game needs around it (Xvfb,
-# a D-Bus session with the accessibility bus, a runtime folder of its own), starts the game itself
-# and finds its windows. Its functions report failure by their exit status; the messages are the
-# caller's, since a test fails where the demo only explains. Run as a command, it runs another in
-# a private Xvfb (see the end of this file): the X11 runs of the Qt Test suites use it so.
-#
-# The processes started here are kept in XVFB_PID, BUS_PID and GAME_PID (empty while not
-# running), so that stop_session can end them whatever went wrong.
+# The one way the game's scripts start a private X server, sourced by the end-to-end and package
+# tests, the demo, the screenshots and the benchmarks; run as a command (see the end), it runs the
+# X11 test runs in one. Around the game it starts and stops Xvfb, a D-Bus session with the
+# accessibility bus and a runtime folder of its own; it starts the game and finds its windows.
+# Functions fail by their exit status; the messages are the caller's. The processes started are
+# kept in XVFB_PID, BUS_PID and GAME_PID (empty while not running) for stop_session to end.
 
 XVFB_PID="" BUS_PID="" GAME_PID=""
 WIN=""          # the game's main window, once start_game found it
@@ -22,8 +18,7 @@ NEW=""          # the window new_window found
 CONVERT=convert
 [ -x /usr/bin/convert ] && CONVERT=/usr/bin/convert
 
-# need PROGRAM...: note each program that is not on PATH in MISSING, so that the caller can name
-# all of them in one message instead of failing on the first.
+# need PROGRAM...: note each program that is not on PATH in MISSING, to be named in one message
 need() {
     local program
     for program in "$@"; do
@@ -39,8 +34,7 @@ need_a11y() {
 }
 
 # until_ok SECONDS COMMAND...: run COMMAND every tenth of a second until it succeeds; fails after
-# SECONDS. Only ever a generous upper bound, never a measured time: a slow machine must not
-# fail where a fast one passes.
+# SECONDS, a generous bound and never a measured time (a slow machine must not fail)
 until_ok() {
     local deadline=$((SECONDS + $1))
     shift
@@ -50,8 +44,7 @@ until_ok() {
     done
 }
 
-# running PID: alive and not yet a zombie. kill -0 would still say yes for a process that has
-# ended but that nobody has waited for yet.
+# running PID: alive and not a zombie (which kill -0 would still call alive)
 running() {
     local state
     state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 1
@@ -66,8 +59,7 @@ stop() {
     wait "$1" 2>/dev/null || true
 }
 
-# stop_session: end the game, then what it ran in, so that it never sees its bus or display go
-# away under it (and prints nothing about that into its log).
+# stop_session: end the game first, so that it never sees its bus or display go away under it
 stop_session() {
     stop "$GAME_PID"
     stop "$BUS_PID" # and with it the accessibility bus it started
@@ -75,8 +67,7 @@ stop_session() {
     GAME_PID="" BUS_PID="" XVFB_PID=""
 }
 
-# on_exit FUNCTION: run FUNCTION however the script ends. Ctrl+C and kill go through exit, so
-# that the same clean-up runs then too, with status 130.
+# on_exit FUNCTION: run FUNCTION however the script ends (Ctrl+C and kill: with status 130)
 on_exit() {
     # shellcheck disable=SC2064 # the name of the function, now
     trap "$1" EXIT
@@ -84,11 +75,10 @@ on_exit() {
 }
 
 # start_x_server DIR SECONDS [SCREEN]: a private Xvfb (1024x768x24 unless SCREEN says otherwise)
-# on a display number it picks itself: with -displayfd it writes the number once it listens, so
-# there is no guessing at a free one and no waiting on a socket. Its root is black (what
-# bench/startup.py waits to see painted over), and it never resets. Its log is DIR/xvfb.log.
-# Exports DISPLAY and keeps Qt off any Wayland session around. Fails when no number came within
-# SECONDS.
+# on a display number it picks itself and writes once it listens (-displayfd): no guessing at a
+# free one. Its root is black (bench/startup.py waits for it to be painted over); it never resets;
+# its log is DIR/xvfb.log. Exports DISPLAY and keeps Qt off any Wayland session around. Fails
+# when no number came within SECONDS.
 start_x_server() {
     local dir=$1 seconds=$2 screen=${3:-1024x768x24}
     Xvfb -displayfd 3 -screen 0 "$screen" -br -noreset -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
@@ -100,8 +90,7 @@ start_x_server() {
     export QT_QPA_PLATFORM=xcb
 }
 
-# private_runtime_dir DIR: XDG_RUNTIME_DIR is DIR/runtime, so that nothing the game or the
-# buses put there meets the user's own session (Qt wants it private: mode 700).
+# private_runtime_dir DIR: XDG_RUNTIME_DIR is DIR/runtime, apart from the user's (mode 700)
 private_runtime_dir() {
     mkdir -p "$1/runtime" && chmod 700 "$1/runtime"
     export XDG_RUNTIME_DIR="$1/runtime"
@@ -126,8 +115,7 @@ start_a11y_bus() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-# main_window TITLE: WIN is the game's showing window titled exactly TITLE (no window manager
-# here, so it is never reparented or renamed).
+# main_window TITLE: WIN is the game's showing window titled exactly TITLE (no window manager)
 main_window() {
     WIN=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^$1\$" 2>/dev/null |
         head -n1) || true
@@ -157,8 +145,7 @@ visible_windows() {
     xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null || true
 }
 
-# new_window KNOWN...: NEW is a showing window of the game that is not among KNOWN (a menu or a
-# message box that just opened).
+# new_window KNOWN...: NEW is a showing window of the game not among KNOWN (a menu, a box)
 new_window() {
     local id known
     for id in $(visible_windows); do
@@ -172,8 +159,7 @@ new_window() {
 }
 window_gone() { ! visible_windows | grep -qx "$1"; }
 
-# window_shot WINDOW FILE: the window as the screen shows it, boxes and menus over it included
-# (import -window WINDOW would leave out the windows on top of it).
+# window_shot WINDOW FILE: the window as the screen shows it, with the boxes and menus over it
 window_shot() {
     # shellcheck disable=SC2034 # SCREEN and WINDOW come with the geometry
     local X Y WIDTH HEIGHT SCREEN WINDOW
