@@ -89,14 +89,11 @@ def find_app(app_name):
     for app in children(desktop):
         if app is not None and app.name == app_name:
             # The game changes while we watch it: read it afresh every time.
-            try:
-                app.set_cache_mask(Atspi.Cache.NONE)
-            except (AttributeError, GLib.Error):
-                pass
-            try:
-                app.clear_cache()
-            except (AttributeError, GLib.Error):
-                pass
+            for forget in (lambda: app.set_cache_mask(Atspi.Cache.NONE), lambda: app.clear_cache()):
+                try:
+                    forget()
+                except (AttributeError, GLib.Error):
+                    pass
             return app
     raise NotReady("no application named %r on the accessibility bus" % app_name)
 
@@ -132,62 +129,50 @@ def extents(accessible):
     return e.x, e.y, e.width, e.height
 
 
-def window_state(app):
+def window_view(app):
+    """The main window as a screen reader sees it, one line a thing, and the left edges of its
+    pictures in the client area."""
     frame = main_window(app)
     fx, fy, fw, fh = extents(frame)
-    client = None
-    menus = []
-    for child in children(frame):
-        if role(child) == "filler":
-            client = child
-        elif role(child) == "menu bar":
-            for item in children(child):
-                entries = [entry.name for popup in children(item) for entry in children(popup)
-                           if role(entry) == "menu item"]
-                menus.append({"menu": item.name, "items": entries})
+    client = next((child for child in children(frame) if role(child) == "filler"), None)
     if client is None:
         raise NotReady("the main window has no client area yet")
     cx, cy, cw, ch = extents(client)
-
-    options, pictures, labels = [], [], []
+    options, labels, pictures = [], [], []
     for control in children(client):
-        r = role(control)
-        if r == "radio button":
-            x, _, _, _ = extents(control)
-            options.append({"name": control.name, "x": x - cx,
-                            "selected": pyatspi.STATE_CHECKED in states(control),
-                            "showing": is_showing(control)})
-        elif r == "label":
-            labels.append({"text": control.name, "showing": is_showing(control)})
-        elif r == "image":
+        if role(control) == "radio button":
+            options.append((extents(control)[0], control.name,
+                            pyatspi.STATE_CHECKED in states(control)))
+        elif role(control) == "label":
+            labels.append((control.name, is_showing(control)))
+        elif role(control) == "image":
             x, y, w, h = extents(control)
-            pictures.append({"left": x - cx, "top": y - cy, "width": w, "height": h})
-    # Lanes from top to bottom belong to the racers in the order of their option buttons.
-    racer_names = [o["name"] for o in sorted(options, key=lambda o: o["x"])]
-    pictures.sort(key=lambda p: p["top"])
-    for name, picture in zip(racer_names, pictures):
-        picture["racer"] = name
-    return {
-        "title": frame.name,
-        "window": {"width": fw, "height": fh},
-        "client": {"width": cw, "height": ch, "top": cy - fy},
-        # the first label is the prompt; the others cheer for the racers, in racer order
-        "prompt": labels[0]["text"] if labels else "",
-        "options": options,
-        "cheers": labels[1:],
-        "pictures": pictures,
-        "menus": menus,
-        "boxes": [{"title": t, "text": x} for t, x in open_boxes(app)],
-    }
+            pictures.append((y - cy, x - cx, w, h))
+    lines = ['window "%s": %dx%d, client area %dx%d under a %d pixel menu bar'
+             % (frame.name, fw, fh, cw, ch, cy - fy),
+             'prompt: "%s"' % (labels[0][0] if labels else "")]
+    lines += ['option "%s": %s' % (name, "selected" if checked else "not selected")
+              for _, name, checked in options]
+    # the labels after the prompt cheer for the racers, in racer order
+    lines += ['cheer "%s": %s' % (text, "showing" if shown else "hidden")
+              for text, shown in labels[1:]]
+    # lanes from top to bottom belong to the racers in the order of their option buttons
+    names = [name for _, name, _ in sorted(options)] + ["?"] * len(pictures)
+    lines += ["racer %s: picture at x %d, y %d (%dx%d)" % (name, x, y, w, h)
+              for name, (y, x, w, h) in zip(names, sorted(pictures))]
+    for bar in (child for child in children(frame) if role(child) == "menu bar"):
+        lines += ['menu "%s": %s' % (item.name, ", ".join(
+            entry.name for popup in children(item) for entry in children(popup)
+            if role(entry) == "menu item")) for item in children(bar)]
+    lines += ["message box " + format_box(*box) for box in open_boxes(app)] or ["no message box"]
+    return "\n".join(lines), [left for _, left, _, _ in pictures]
 
 
-def racers_back(state):
-    """No racer stands at or past the finish line (the left edge of the window).
-
-    While a race's boxes show, its winners stand there; once every box is answered they all
-    jump back to the start."""
-    pictures = state["pictures"]
-    return len(pictures) > 0 and all(p["left"] > 0 for p in pictures)
+def racers_back(app):
+    """No racer stands at or past the finish line (the window's left edge), where a race's
+    winners stand while its boxes show; once every box is answered they jump back."""
+    lefts = window_view(app)[1]
+    return len(lefts) > 0 and all(left > 0 for left in lefts)
 
 
 def poll(timeout, look):
@@ -222,32 +207,10 @@ def first_box(app):
 
 def next_box(app):
     found = first_box(app)
-    if found is None and racers_back(window_state(app)):
+    if found is None and racers_back(app):
         # Read the boxes once more: one may have opened while we looked at the racers.
         found = first_box(app) or RACE_OVER
     return found
-
-
-def describe(state):
-    lines = ['window "%s": %dx%d, client area %dx%d under a %d pixel menu bar' % (
-        state["title"], state["window"]["width"], state["window"]["height"],
-        state["client"]["width"], state["client"]["height"], state["client"]["top"])]
-    lines.append('prompt: "%s"' % state["prompt"])
-    for option in state["options"]:
-        lines.append('option "%s": %s' % (option["name"],
-                                         "selected" if option["selected"] else "not selected"))
-    for cheer in state["cheers"]:
-        lines.append('cheer "%s": %s' % (cheer["text"],
-                                        "showing" if cheer["showing"] else "hidden"))
-    for picture in state["pictures"]:
-        lines.append("racer %s: picture at x %d, y %d (%dx%d)" % (
-            picture.get("racer", "?"), picture["left"], picture["top"], picture["width"],
-            picture["height"]))
-    for menu in state["menus"]:
-        lines.append('menu "%s": %s' % (menu["menu"], ", ".join(menu["items"])))
-    lines += ["message box " + format_box(b["title"], b["text"]) for b in state["boxes"]]
-    lines += [] if state["boxes"] else ["no message box"]
-    return "\n".join(lines)
 
 
 # Each mode: what it looks for (None while it is not there), and what it says when that did not
@@ -257,7 +220,7 @@ MODES = {
     "next": (next_box, "neither another message box nor the end of the race showed"),
     "boxes": (lambda app: "\n".join(format_box(*box) for box in open_boxes(app)),
               "could not read the boxes of {!r}"),
-    "window": (lambda app: describe(window_state(app)), "the main window of {!r} did not show"),
+    "window": (lambda app: window_view(app)[0], "the main window of {!r} did not show"),
 }
 
 

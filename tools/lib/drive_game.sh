@@ -49,18 +49,14 @@ load_layout() {
     fi
 }
 
-# center ROLE: the middle of a control, "X Y" in client pixels
-center() {
-    local x y w h
-    read -r x y w h <<<"${RECT[$1]}"
-    echo $((x + w / 2)) $((y + h / 2))
-}
 
 # --- the session and the game ------------------------------------------------------------
-# need_drive_tools: note in MISSING what playing the game here needs and is not installed
+# need_drive_tools: note in MISSING what playing the game here needs and is not installed: the
+# accessibility bus's D-Bus service and pyatspi among it, for read_boxes.py
 need_drive_tools() {
     need Xvfb xdotool import convert dbus-daemon dbus-send
-    need_a11y "$PY"
+    [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] || MISSING+=(at-spi-bus-launcher)
+    "$PY" -c 'import pyatspi' 2>/dev/null || MISSING+=("pyatspi for $PY")
 }
 
 # private_session DIR [SCREEN]: Xvfb, a runtime folder, a D-Bus session and the accessibility bus
@@ -131,8 +127,9 @@ pointer_to() { # pointer_to X Y (client area)
     xdotool mousemove --window "$WIN" "$1" $(($2 + MENU_H))
 }
 pointer_onto() { # pointer_onto ROLE: over the middle of a control
-    # shellcheck disable=SC2046 # X Y
-    pointer_to $(center "$1")
+    local x y w h
+    read -r x y w h <<<"${RECT[$1]}"
+    pointer_to $((x + w / 2)) $((y + h / 2))
 }
 pointer_off() { pointer_to "${BARE_SPOT[@]}"; } # over the bare window
 

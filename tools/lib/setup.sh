@@ -21,15 +21,12 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 # usage: the calling command's header comment, from its second line to the first that is not one.
 usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; }
 
-installed() {
-    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
-}
-
 # Installs whichever of the named packages are missing: as root with apt-get, otherwise with sudo.
 ensure_packages() {
     local missing=() package
     for package in "$@"; do
-        installed "$package" || missing+=("$package")
+        [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = installed ] ||
+            missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"

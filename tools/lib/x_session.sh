@@ -11,7 +11,7 @@
 XVFB_PID="" BUS_PID="" GAME_PID=""
 WIN=""          # the game's main window, once start_game found it
 GAME_STATUS=0   # the exit status of a game that ended before its window showed
-MISSING=()      # what need and need_a11y found missing
+MISSING=()      # what need found missing
 NEW=""          # the window new_window found
 
 # Debian's ImageMagick: another program named convert may come first on PATH.
@@ -24,13 +24,6 @@ need() {
     for program in "$@"; do
         command -v "$program" >/dev/null || MISSING+=("$program")
     done
-}
-
-# need_a11y PYTHON: the same for the accessibility bus's D-Bus service and PYTHON's pyatspi,
-# which read_boxes.py needs to read the game as a screen reader does.
-need_a11y() {
-    [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] || MISSING+=(at-spi-bus-launcher)
-    "$1" -c 'import pyatspi' 2>/dev/null || MISSING+=("pyatspi for $1")
 }
 
 # until_ok SECONDS COMMAND...: run COMMAND every tenth of a second until it succeeds; fails after
