@@ -122,8 +122,8 @@ def timed(dpy, spot, programs, pairs):
 
 
 def counted(dpy, spot, programs, counts):
-    print("\ninstructions from exec to the first frame (callgrind, %d run(s) each, each in a "
-          "fresh home)" % counts)
+    print("\ninstructions from exec until stopped at the first frame (callgrind, %d run(s) "
+          "each, each in a fresh home)" % counts)
     found = [[], []]
     with tempfile.TemporaryDirectory(prefix="zoomkin-count.") as work:
         for count in range(counts):
