@@ -49,7 +49,6 @@ load_layout() {
     fi
 }
 
-
 # --- the session and the game ------------------------------------------------------------
 # need_drive_tools: note in MISSING what playing the game here needs and is not installed: the
 # accessibility bus's D-Bus service and pyatspi among it, for read_boxes.py
@@ -68,14 +67,16 @@ private_session() {
     start_a11y_bus 15 || { PROBLEM="the accessibility bus did not start"; return 1; }
 }
 
-# play_in_private NAME BUILD_DIR: the first steps of the demo and the screenshots. The game built
-# in BUILD_DIR (GAME) and its layout (loaded), what playing it needs, a private scratch folder
-# (WORK, removed at exit, the game's output shown if the script failed) and a private session in
-# it. A problem ends the script (die).
+# die MESSAGE: end the demo or the screenshots, saying why
 die() {
     echo "${0##*/}: $*" >&2
     exit 1
 }
+
+# play_in_private NAME BUILD_DIR: the first steps of the demo and the screenshots. The game built
+# in BUILD_DIR (GAME) and its layout (loaded), what playing it needs, a private scratch folder
+# (WORK, removed at exit, the game's output shown if the script failed) and a private session in
+# it. A problem ends the script (die).
 play_in_private() {
     local build_dir program
     build_dir=$(readlink -f "$2")
