@@ -164,7 +164,8 @@ def main():
     print("%d pairs, A B A B after one warm-up pair, on X display %s\n  A = %s\n  B = %s"
           % (args.pairs, dpy.get_display_name(), *args.programs[1:]), flush=True)
     timed(dpy, spot, args.programs[1:], args.pairs)
-    counted(dpy, spot, args.programs[1:], args.counts)
+    if args.counts:
+        counted(dpy, spot, args.programs[1:], args.counts)
 
 
 if __name__ == "__main__":
