@@ -1,6 +1,6 @@
 // The floor the game's start-up is measured against: a bare main window with the game's client
 // size and menu bar and nothing else. No pictures, no fonts of our own, no icon, no option
-// buttons, no labels. Only bench/startup_harness runs it.
+// buttons, no labels. tools/bench times it against the game.
 #include "window_layout.h"
 
 #include <QApplication>

@@ -15,14 +15,13 @@ Modes:
           "no box: the race is over" and exit 3 once no box is left and the racers are
           back from the finish line (exit 1 when neither happens in time)
   boxes   print every box showing now, one "title: text" a line (may print nothing)
-  window  print the main window as a screen reader sees it (add --json for JSON)
+  window  print the main window as a screen reader sees it
 
 Exit status: 0 found, 1 nothing in time or no accessibility bus (with a message on
 stderr), 2 bad usage, 3 (next only) the race is over.
 """
 
 import argparse
-import json
 import os
 import sys
 import time
@@ -57,8 +56,7 @@ def states(accessible):
 
 
 def is_showing(accessible):
-    s = states(accessible)
-    return pyatspi.STATE_SHOWING in s and pyatspi.STATE_VISIBLE in s
+    return {pyatspi.STATE_SHOWING, pyatspi.STATE_VISIBLE} <= states(accessible)
 
 
 def children(accessible):
@@ -82,7 +80,7 @@ def check_bus():
                       GLib.VariantType("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 5000, None)
     except GLib.Error as error:
         return ("no accessibility bus in this D-Bus session (start "
-                "/usr/libexec/at-spi-bus-launcher before the game): %s" % error.message)
+                "it before the game, as tools/lib/x_session.sh does): %s" % error.message)
     return None
 
 
@@ -91,14 +89,11 @@ def find_app(app_name):
     for app in children(desktop):
         if app is not None and app.name == app_name:
             # The game changes while we watch it: read it afresh every time.
-            try:
-                app.set_cache_mask(Atspi.Cache.NONE)
-            except (AttributeError, GLib.Error):
-                pass
-            try:
-                app.clear_cache()
-            except (AttributeError, GLib.Error):
-                pass
+            for forget in (lambda: app.set_cache_mask(Atspi.Cache.NONE), lambda: app.clear_cache()):
+                try:
+                    forget()
+                except (AttributeError, GLib.Error):
+                    pass
             return app
     raise NotReady("no application named %r on the accessibility bus" % app_name)
 
@@ -113,19 +108,13 @@ def walk(accessible):
 
 def box_text(box):
     """The words of a box: its non-empty labels (the empty one is the icon)."""
-    lines = []
-    for node in walk(box):
-        if role(node) == "label" and node.name and is_showing(node):
-            lines.append(node.name)
-    return "\n".join(lines)
+    return "\n".join(node.name for node in walk(box)
+                     if role(node) == "label" and node.name and is_showing(node))
 
 
 def open_boxes(app):
-    boxes = []
-    for top in children(app):
-        if top is not None and role(top) in BOX_ROLES and is_showing(top):
-            boxes.append((top.name, box_text(top)))
-    return boxes
+    return [(top.name, box_text(top)) for top in children(app)
+            if top is not None and role(top) in BOX_ROLES and is_showing(top)]
 
 
 def main_window(app):
@@ -140,64 +129,50 @@ def extents(accessible):
     return e.x, e.y, e.width, e.height
 
 
-def window_state(app):
+def window_view(app):
+    """The main window as a screen reader sees it, one line a thing, and the left edges of its
+    pictures in the client area."""
     frame = main_window(app)
     fx, fy, fw, fh = extents(frame)
-    client = None
-    menus = []
-    for child in children(frame):
-        if role(child) == "filler":
-            client = child
-        elif role(child) == "menu bar":
-            for item in children(child):
-                entries = [entry.name for popup in children(item) for entry in children(popup)
-                           if role(entry) == "menu item"]
-                menus.append({"menu": item.name, "items": entries})
+    client = next((child for child in children(frame) if role(child) == "filler"), None)
     if client is None:
         raise NotReady("the main window has no client area yet")
     cx, cy, cw, ch = extents(client)
-
-    options, cheers, pictures, labels = [], [], [], []
+    options, labels, pictures = [], [], []
     for control in children(client):
-        r = role(control)
-        if r == "radio button":
-            x, _, _, _ = extents(control)
-            options.append({"name": control.name, "x": x - cx,
-                            "selected": pyatspi.STATE_CHECKED in states(control),
-                            "showing": is_showing(control)})
-        elif r == "label":
-            labels.append({"text": control.name, "showing": is_showing(control)})
-        elif r == "image":
+        if role(control) == "radio button":
+            options.append((extents(control)[0], control.name,
+                            pyatspi.STATE_CHECKED in states(control)))
+        elif role(control) == "label":
+            labels.append((control.name, is_showing(control)))
+        elif role(control) == "image":
             x, y, w, h = extents(control)
-            pictures.append({"left": x - cx, "top": y - cy, "width": w, "height": h})
-    # The first label is the prompt; the others cheer for the racers, in racer order.
-    prompt = labels[0]["text"] if labels else ""
-    cheers = labels[1:]
-    # Lanes from top to bottom belong to the racers in the order of their option buttons.
-    racer_names = [o["name"] for o in sorted(options, key=lambda o: o["x"])]
-    pictures.sort(key=lambda p: p["top"])
-    for name, picture in zip(racer_names, pictures):
-        picture["racer"] = name
-    return {
-        "title": frame.name,
-        "window": {"width": fw, "height": fh},
-        "client": {"width": cw, "height": ch, "top": cy - fy},
-        "prompt": prompt,
-        "options": options,
-        "cheers": cheers,
-        "pictures": pictures,
-        "menus": menus,
-        "boxes": [{"title": t, "text": x} for t, x in open_boxes(app)],
-    }
+            pictures.append((y - cy, x - cx, w, h))
+    lines = ['window "%s": %dx%d, client area %dx%d under a %d pixel menu bar'
+             % (frame.name, fw, fh, cw, ch, cy - fy),
+             'prompt: "%s"' % (labels[0][0] if labels else "")]
+    lines += ['option "%s": %s' % (name, "selected" if checked else "not selected")
+              for _, name, checked in options]
+    # the labels after the prompt cheer for the racers, in racer order
+    lines += ['cheer "%s": %s' % (text, "showing" if shown else "hidden")
+              for text, shown in labels[1:]]
+    # lanes from top to bottom belong to the racers in the order of their option buttons
+    names = [name for _, name, _ in sorted(options)] + ["?"] * len(pictures)
+    lines += ["racer %s: picture at x %d, y %d (%dx%d)" % (name, x, y, w, h)
+              for name, (y, x, w, h) in zip(names, sorted(pictures))]
+    for bar in (child for child in children(frame) if role(child) == "menu bar"):
+        lines += ['menu "%s": %s' % (item.name, ", ".join(
+            entry.name for popup in children(item) for entry in children(popup)
+            if role(entry) == "menu item")) for item in children(bar)]
+    lines += ["message box " + format_box(*box) for box in open_boxes(app)] or ["no message box"]
+    return "\n".join(lines), [left for _, left, _, _ in pictures]
 
 
-def racers_back(state):
-    """No racer stands at or past the finish line (the left edge of the window).
-
-    While a race's boxes show, its winners stand there; once every box is answered they all
-    jump back to the start."""
-    pictures = state["pictures"]
-    return len(pictures) > 0 and all(p["left"] > 0 for p in pictures)
+def racers_back(app):
+    """No racer stands at or past the finish line (the window's left edge), where a race's
+    winners stand while its boxes show; once every box is answered they jump back."""
+    lefts = window_view(app)[1]
+    return len(lefts) > 0 and all(left > 0 for left in lefts)
 
 
 def poll(timeout, look):
@@ -222,107 +197,42 @@ def format_box(title, text):
     return "%s: %s" % (title, text.replace("\n", " / "))
 
 
-def give_up(what, timeout, problem):
-    detail = " (%s)" % problem if problem else ""
-    sys.stderr.write("read_boxes.py: %s within %g s%s\n" % (what, timeout, detail))
-    return EXIT_TIMEOUT
+RACE_OVER = "no box: the race is over"
 
 
-def run_box(args):
-    def look():
-        boxes = open_boxes(find_app(args.app))
-        return boxes[0] if boxes else None
-
-    found, problem = poll(args.timeout, look)
-    if found is None:
-        return give_up("no message box of %r appeared" % args.app, args.timeout, problem)
-    print(format_box(*found), flush=True)
-    return EXIT_FOUND
+def first_box(app):
+    boxes = open_boxes(app)
+    return format_box(*boxes[0]) if boxes else None
 
 
-def run_next(args):
-    def look():
-        app = find_app(args.app)
-        boxes = open_boxes(app)
-        if boxes:
-            return ("box", boxes[0])
-        if racers_back(window_state(app)):
-            # Read the boxes once more: one may have opened while we looked at the racers.
-            boxes = open_boxes(app)
-            return ("box", boxes[0]) if boxes else ("over", None)
-        return None
-
-    found, problem = poll(args.timeout, look)
-    if found is None:
-        return give_up("neither another message box nor the end of the race showed",
-                       args.timeout, problem)
-    kind, box = found
-    if kind == "box":
-        print(format_box(*box), flush=True)
-        return EXIT_FOUND
-    print("no box: the race is over", flush=True)
-    return EXIT_RACE_OVER
+def next_box(app):
+    found = first_box(app)
+    if found is None and racers_back(app):
+        # Read the boxes once more: one may have opened while we looked at the racers.
+        found = first_box(app) or RACE_OVER
+    return found
 
 
-def run_boxes(args):
-    found, problem = poll(args.timeout, lambda: open_boxes(find_app(args.app)))
-    if found is None:
-        return give_up("could not read the boxes of %r" % args.app, args.timeout, problem)
-    for box in found:
-        print(format_box(*box))
-    return EXIT_FOUND
-
-
-def describe(state):
-    lines = ['window "%s": %dx%d, client area %dx%d under a %d pixel menu bar' % (
-        state["title"], state["window"]["width"], state["window"]["height"],
-        state["client"]["width"], state["client"]["height"], state["client"]["top"])]
-    lines.append('prompt: "%s"' % state["prompt"])
-    for option in state["options"]:
-        lines.append('option "%s": %s' % (option["name"],
-                                         "selected" if option["selected"] else "not selected"))
-    for cheer in state["cheers"]:
-        lines.append('cheer "%s": %s' % (cheer["text"],
-                                        "showing" if cheer["showing"] else "hidden"))
-    for picture in state["pictures"]:
-        lines.append("racer %s: picture at x %d, y %d (%dx%d)" % (
-            picture.get("racer", "?"), picture["left"], picture["top"], picture["width"],
-            picture["height"]))
-    for menu in state["menus"]:
-        lines.append('menu "%s": %s' % (menu["menu"], ", ".join(menu["items"])))
-    if state["boxes"]:
-        for box in state["boxes"]:
-            lines.append("message box " + format_box(box["title"], box["text"]))
-    else:
-        lines.append("no message box")
-    return "\n".join(lines)
-
-
-def run_window(args):
-    state, problem = poll(args.timeout, lambda: window_state(find_app(args.app)))
-    if state is None:
-        return give_up("the main window of %r did not show" % args.app, args.timeout, problem)
-    print(json.dumps(state, indent=1) if args.json else describe(state), flush=True)
-    return EXIT_FOUND
+# Each mode: what it looks for (None while it is not there), and what it says when that did not
+# come in time.
+MODES = {
+    "box": (first_box, "no message box of {!r} appeared"),
+    "next": (next_box, "neither another message box nor the end of the race showed"),
+    "boxes": (lambda app: "\n".join(format_box(*box) for box in open_boxes(app)),
+              "could not read the boxes of {!r}"),
+    "window": (lambda app: window_view(app)[0], "the main window of {!r} did not show"),
+}
 
 
 def parse(argv):
-    parser = argparse.ArgumentParser(
-        prog="read_boxes.py",
-        description="Read the Zoomkin Race! game's message boxes and window through AT-SPI.")
+    parser = argparse.ArgumentParser(prog="read_boxes.py", description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--app", required=True,
                         help="the game's name on the accessibility bus (zoomkin-layout's app)")
     modes = parser.add_subparsers(dest="mode", required=True)
-    for name, default, text in (
-            ("box", 10.0, "wait for a message box; print 'title: text'"),
-            ("next", 10.0, "print the next box, or say the race is over (exit 3)"),
-            ("boxes", 5.0, "print the boxes showing now"),
-            ("window", 10.0, "print the main window as a screen reader sees it")):
-        mode = modes.add_parser(name, help=text)
-        mode.add_argument("--timeout", type=float, default=default,
-                          help="seconds to wait at most (default %(default)s)")
-        if name == "window":
-            mode.add_argument("--json", action="store_true", help="print JSON")
+    for name, default in (("box", 10.0), ("next", 10.0), ("boxes", 5.0), ("window", 10.0)):
+        modes.add_parser(name).add_argument("--timeout", type=float, default=default,
+                                            help="seconds to wait at most (default %(default)s)")
     return parser.parse_args(argv)
 
 
@@ -335,11 +245,19 @@ def main(argv):
     if problem:
         sys.stderr.write("read_boxes.py: %s\n" % problem)
         return EXIT_TIMEOUT
-    run = {"box": run_box, "next": run_next, "boxes": run_boxes, "window": run_window}[args.mode]
+    look, failure = MODES[args.mode]
     try:
-        return run(args)
+        found, problem = poll(args.timeout, lambda: look(find_app(args.app)))
     except KeyboardInterrupt:
         return EXIT_TIMEOUT
+    if found is None:
+        detail = " (%s)" % problem if problem else ""
+        sys.stderr.write("read_boxes.py: %s within %g s%s\n"
+                         % (failure.format(args.app), args.timeout, detail))
+        return EXIT_TIMEOUT
+    if found:  # the boxes showing now may be none
+        print(found, flush=True)
+    return EXIT_RACE_OVER if found == RACE_OVER else EXIT_FOUND
 
 
 if __name__ == "__main__":

@@ -150,8 +150,8 @@ QImage withoutText(QImage image, const Form2Probe& probe) {
     return image;
 }
 
-// The client area as the window first draws it, against a grab of it kept from before its
-// pictures were baked at build time. A mismatch leaves this grab in the temporary folder.
+// The client area as the window first draws it, against a grab kept from before its pictures were
+// baked. A mismatch saves the grab in the run's own build folder; the message says how to keep it.
 void TestForm2Layout::opensLookingAsItAlwaysHas() {
     window::Form2 form;
     QVERIFY(testing::shown(form));
@@ -162,12 +162,12 @@ void TestForm2Layout::opensLookingAsItAlwaysHas() {
     const int largest = drawn.size() == reference.size()
                             ? testing::largestChannelDifference(drawn, reference)
                             : 255;
-    const QString kept = QDir::temp().filePath(QStringLiteral("form2_at_startup.png"));
+    const QString kept = QDir::current().filePath(QStringLiteral("form2_at_startup.png"));
     if (largest > testing::kArtTolerance)
         grabbed.save(kept);
-    QVERIFY2(
-        largest <= testing::kArtTolerance,
-        qPrintable(QStringLiteral("a channel differs by %1; drawn: %2").arg(largest).arg(kept)));
+    QVERIFY2(largest <= testing::kArtTolerance,
+             qPrintable(QStringLiteral("a channel differs by %1; drawn: %2 (meant? copy it to %3)")
+                            .arg(largest).arg(kept, QStringLiteral(STARTUP_REFERENCE))));
 }
 
 void TestForm2Layout::picturesAreUncompressedTrueColourBitmaps_data() {

@@ -1,6 +1,6 @@
-// Prints the window's layout as the game builds it, for the shell and Python tools that drive
-// the game from outside (the end-to-end test and the headless demo), so that none of them
-// retypes a control's name, caption or place. One fact a line, fields separated by tabs:
+// Prints the window's layout as the game builds it, for the tools that drive or watch the game
+// from outside (the end-to-end test, the demo, the screenshots, the start-up benchmark), so that
+// none of them retypes a control's name, caption or place. One fact a line, tab-separated:
 //
 //   title     TITLE                          the window's caption
 //   app       NAME                           the program's name, also every message box's title

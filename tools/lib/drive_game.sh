@@ -1,16 +1,13 @@
 # shellcheck shell=bash
 # shellcheck disable=SC2034 # the globals below are read by the scripts that source this one
 #
-# Sourced, after x_session.sh, by the two programs that play the game in a private X server:
-# tests/e2e/e2e_game.sh and tools/headless-demo. It reads the window's layout from the program
-# zoomkin-layout (so that no name, caption or place of a control is typed here), and does what a
-# player and an onlooker do: start a private session and the game, point at the client area,
-# open the Race menu, answer message boxes, take screenshots and count pixels in them, and ask
-# the screen reader (tools/read_boxes.py) what it sees. Like x_session.sh, its functions report
-# failure by their exit status, with PROBLEM saying what went wrong; the caller fails or explains.
-#
-# The caller sets WORK (a private scratch folder; the screen reader's last view of the window is
-# WORK/window.txt) and SHOTS (where screenshots go), and MENU_H once it knows the menu bar.
+# Sourced after x_session.sh by what plays the game in a private X server (the end-to-end test,
+# the demo, the screenshots). It reads the window's layout from zoomkin-layout (no name, caption or
+# place of a control is typed here) and does what a player and an onlooker do: point, open the
+# Race menu, answer message boxes, take screenshots and count pixels in them, and ask the screen
+# reader (tools/read_boxes.py) what it sees. Functions fail by their exit status, PROBLEM saying
+# why. The caller sets WORK (scratch; the screen reader's last view is WORK/window.txt), SHOTS
+# (for screenshots), and MENU_H once it knows the menu bar.
 
 DRIVE_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PY=/usr/bin/python3 # Debian's python: it has pyatspi
@@ -52,31 +49,56 @@ load_layout() {
     fi
 }
 
-# center ROLE: the middle of a control, "X Y" in client pixels
-center() {
-    local x y w h
-    read -r x y w h <<<"${RECT[$1]}"
-    echo $((x + w / 2)) $((y + h / 2))
-}
-
 # --- the session and the game ------------------------------------------------------------
-# need_drive_tools: note in MISSING what playing the game here needs and is not installed
+# need_drive_tools: note in MISSING what playing the game here needs and is not installed: the
+# accessibility bus's D-Bus service and pyatspi among it, for read_boxes.py
 need_drive_tools() {
     need Xvfb xdotool import convert dbus-daemon dbus-send
-    need_a11y "$PY"
+    [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] || MISSING+=(at-spi-bus-launcher)
+    "$PY" -c 'import pyatspi' 2>/dev/null || MISSING+=("pyatspi for $PY")
 }
 
-# private_session DIR [SCREEN]: Xvfb (with a screen of SCREEN), a private runtime folder, a D-Bus
-# session and the accessibility bus; their files and logs in DIR
+# private_session DIR [SCREEN]: Xvfb, a runtime folder, a D-Bus session and the accessibility bus
 private_session() {
     start_x_server "$1" 15 "${2:-}" ||
         { PROBLEM="Xvfb did not start: $(tail -n3 "$1/xvfb.log")"; return 1; }
     private_runtime_dir "$1"
     start_session_bus "$1" 15 || { PROBLEM="the D-Bus session did not start"; return 1; }
-    start_a11y_bus "$1" 15 || case $? in
-        1) PROBLEM="the accessibility bus did not start: $(tail -n3 "$1/a11y.log")"; return 1 ;;
-        *) PROBLEM="the accessibility bus launcher ended early: $(tail -n3 "$1/a11y.log")"; return 1 ;;
-    esac
+    start_a11y_bus 15 || { PROBLEM="the accessibility bus did not start"; return 1; }
+}
+
+# die MESSAGE: end the demo or the screenshots, saying why
+die() {
+    echo "${0##*/}: $*" >&2
+    exit 1
+}
+
+# play_in_private NAME BUILD_DIR: the first steps of the demo and the screenshots. The game built
+# in BUILD_DIR (GAME) and its layout (loaded), what playing it needs, a private scratch folder
+# (WORK, removed at exit, the game's output shown if the script failed) and a private session in
+# it. A problem ends the script (die).
+play_in_private() {
+    local build_dir program
+    build_dir=$(readlink -f "$2")
+    GAME="$build_dir/app/ZoomkinRace!"
+    for program in "$GAME" "$build_dir/tools/layout/zoomkin-layout"; do
+        [ -x "$program" ] || die "no '$program': build the game first (cmake --build '$build_dir')"
+    done
+    load_layout "$build_dir/tools/layout/zoomkin-layout" || die "$PROBLEM"
+    need_drive_tools
+    [ ${#MISSING[@]} -eq 0 ] || die "missing ${MISSING[*]}; install the Debian packages $DRIVE_PACKAGES"
+    WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-$1.XXXXXX")
+    chmod 700 "$WORK"
+    on_exit end_play
+    private_session "$WORK" || die "$PROBLEM"
+}
+end_play() {
+    local status=$?
+    set +e
+    stop_session
+    [ $status -eq 0 ] || [ ! -s "$WORK/game.log" ] || { echo "the game said:" >&2; cat "$WORK/game.log" >&2; }
+    rm -rf "$WORK"
+    exit $status
 }
 
 # read_game ARGS...: tools/read_boxes.py on the game (see there)
@@ -106,8 +128,9 @@ pointer_to() { # pointer_to X Y (client area)
     xdotool mousemove --window "$WIN" "$1" $(($2 + MENU_H))
 }
 pointer_onto() { # pointer_onto ROLE: over the middle of a control
-    # shellcheck disable=SC2046 # X Y
-    pointer_to $(center "$1")
+    local x y w h
+    read -r x y w h <<<"${RECT[$1]}"
+    pointer_to $((x + w / 2)) $((y + h / 2))
 }
 pointer_off() { pointer_to "${BARE_SPOT[@]}"; } # over the bare window
 
@@ -176,8 +199,8 @@ count_in() { # count_in KIND FILE ROLE: the same in a control's rectangle
     count "$1" "$2" ${RECT[$3]}
 }
 
-# hover_lit SHOT N: a screenshot (SHOT) shows racer N's caption red, with 20 red pixels or more.
-# RED and CHEER are the red pixels in its option and the inked ones where its cheer shows.
+# hover_lit SHOT N: a screenshot (SHOT) shows racer N's caption red (20 red pixels or more); RED
+# and CHEER count the red pixels in its option and the inked ones where its cheer shows
 hover_lit() {
     hover_counts "$1" "$2"
     [ "$RED" -ge 20 ]

@@ -1,29 +1,32 @@
-# Shared by tools/play and tools/test: the Debian packages the game needs, installed once, and
-# the build.
+# Shared by the commands in tools/: the Debian packages the game needs, installed once, the
+# build, the Debian archive this machine installs from, and the usage a command's header states.
 
 # What it takes to build and run the game.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 # What the test suite adds: a private X server driven like a player, screenshots, the screen
 # reader's view of the window, benchmarks, the desktop-integration checks, a Wayland compositor
 # with Qt's Wayland platform, and qt6ct for a dark colour scheme.
-TEST_PACKAGES=(qt6-base-private-dev xvfb xauth xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-    libbenchmark-dev libx11-dev desktop-file-utils appstream lintian dpkg-dev file
+TEST_PACKAGES=(qt6-base-private-dev xvfb xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+    python3-xlib libbenchmark-dev desktop-file-utils appstream lintian dpkg-dev file
     weston qt6-wayland qt6ct)
-# What the headless demo needs.
-DEMO_PACKAGES=(xvfb xauth xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi)
+# What the headless demo needs, and what the screenshots add to it (a pinned clock).
+DEMO_PACKAGES=(xvfb xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi)
+SCREENSHOT_PACKAGES=(libfaketime)
+# What the benchmarks add to the build's: Google Benchmark, Xlib for bench/startup.py, callgrind.
+BENCH_PACKAGES=(libbenchmark-dev xvfb dbus python3 python3-xlib valgrind)
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 
-installed() {
-    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
-}
+# usage: the calling command's header comment, from its second line to the first that is not one.
+usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; }
 
 # Installs whichever of the named packages are missing: as root with apt-get, otherwise with sudo.
 ensure_packages() {
     local missing=() package
     for package in "$@"; do
-        installed "$package" || missing+=("$package")
+        [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = installed ] ||
+            missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"

@@ -1,28 +1,24 @@
 # shellcheck shell=bash
 # shellcheck disable=SC2034 # the globals below are read by the scripts that source this one
 #
-# Sourced by the programs that drive the game in a private X server: tests/e2e/e2e_game.sh,
-# tests/packaging/deb_package.sh and tools/headless-demo. It starts and stops what the game
-# needs around it (Xvfb, a D-Bus session with the accessibility bus, a runtime folder of its
-# own), starts the game itself and finds its windows. Its functions report failure by their
-# exit status; the messages are the caller's, since a test fails where the demo only explains.
-#
-# The processes started here are kept in XVFB_PID, BUS_PID, A11Y_PID and GAME_PID (empty
-# while not running), so that stop_session can end them whatever went wrong.
+# The one way the game's scripts start a private X server, sourced by the end-to-end and package
+# tests, the demo, the screenshots and the benchmarks; run as a command (see the end), it runs the
+# X11 test runs in one. Around the game it starts and stops Xvfb, a D-Bus session with the
+# accessibility bus and a runtime folder of its own; it starts the game and finds its windows.
+# Functions fail by their exit status; the messages are the caller's. The processes started are
+# kept in XVFB_PID, BUS_PID and GAME_PID (empty while not running) for stop_session to end.
 
-XVFB_PID="" BUS_PID="" A11Y_PID="" GAME_PID=""
+XVFB_PID="" BUS_PID="" GAME_PID=""
 WIN=""          # the game's main window, once start_game found it
 GAME_STATUS=0   # the exit status of a game that ended before its window showed
-MISSING=()      # what need and need_a11y found missing
+MISSING=()      # what need found missing
 NEW=""          # the window new_window found
 
 # Debian's ImageMagick: another program named convert may come first on PATH.
 CONVERT=convert
 [ -x /usr/bin/convert ] && CONVERT=/usr/bin/convert
-A11Y_LAUNCHER=/usr/libexec/at-spi-bus-launcher
 
-# need PROGRAM...: note each program that is not on PATH in MISSING, so that the caller can name
-# all of them in one message instead of failing on the first.
+# need PROGRAM...: note each program that is not on PATH in MISSING, to be named in one message
 need() {
     local program
     for program in "$@"; do
@@ -30,16 +26,8 @@ need() {
     done
 }
 
-# need_a11y PYTHON: the same for the accessibility bus launcher and PYTHON's pyatspi, which
-# read_boxes.py needs to read the game as a screen reader does.
-need_a11y() {
-    [ -x "$A11Y_LAUNCHER" ] || MISSING+=(at-spi-bus-launcher)
-    "$1" -c 'import pyatspi' 2>/dev/null || MISSING+=("pyatspi for $1")
-}
-
 # until_ok SECONDS COMMAND...: run COMMAND every tenth of a second until it succeeds; fails after
-# SECONDS. Only ever a generous upper bound, never a measured time: a slow machine must not
-# fail where a fast one passes.
+# SECONDS, a generous bound and never a measured time (a slow machine must not fail)
 until_ok() {
     local deadline=$((SECONDS + $1))
     shift
@@ -49,8 +37,7 @@ until_ok() {
     done
 }
 
-# running PID: alive and not yet a zombie. kill -0 would still say yes for a process that has
-# ended but that nobody has waited for yet.
+# running PID: alive and not a zombie (which kill -0 would still call alive)
 running() {
     local state
     state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1) || return 1
@@ -65,18 +52,15 @@ stop() {
     wait "$1" 2>/dev/null || true
 }
 
-# stop_session: end the game, then what it ran in, so that it never sees its bus or display go
-# away under it (and prints nothing about that into its log).
+# stop_session: end the game first, so that it never sees its bus or display go away under it
 stop_session() {
     stop "$GAME_PID"
-    stop "$A11Y_PID"
-    stop "$BUS_PID"
+    stop "$BUS_PID" # and with it the accessibility bus it started
     stop "$XVFB_PID"
-    GAME_PID="" A11Y_PID="" BUS_PID="" XVFB_PID=""
+    GAME_PID="" BUS_PID="" XVFB_PID=""
 }
 
-# on_exit FUNCTION: run FUNCTION however the script ends. Ctrl+C and kill go through exit, so
-# that the same clean-up runs then too, with status 130.
+# on_exit FUNCTION: run FUNCTION however the script ends (Ctrl+C and kill: with status 130)
 on_exit() {
     # shellcheck disable=SC2064 # the name of the function, now
     trap "$1" EXIT
@@ -84,13 +68,13 @@ on_exit() {
 }
 
 # start_x_server DIR SECONDS [SCREEN]: a private Xvfb (1024x768x24 unless SCREEN says otherwise)
-# on a display number it picks itself: with -displayfd it writes the number once it listens, so
-# there is no guessing at a free one and no waiting on a socket. Its log is DIR/xvfb.log.
-# Exports DISPLAY and keeps Qt off any Wayland session around. Fails when no number came within
-# SECONDS.
+# on a display number it picks itself and writes once it listens (-displayfd): no guessing at a
+# free one. Its root is black (bench/startup.py waits for it to be painted over); it never resets;
+# its log is DIR/xvfb.log. Exports DISPLAY and keeps Qt off any Wayland session around. Fails
+# when no number came within SECONDS.
 start_x_server() {
     local dir=$1 seconds=$2 screen=${3:-1024x768x24}
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "$screen" -br -noreset -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     XVFB_PID=$!
     until_ok "$seconds" test -s "$dir/display" || return 1
     DISPLAY=":$(head -n1 "$dir/display")"
@@ -99,8 +83,7 @@ start_x_server() {
     export QT_QPA_PLATFORM=xcb
 }
 
-# private_runtime_dir DIR: XDG_RUNTIME_DIR is DIR/runtime, so that nothing the game or the
-# buses put there meets the user's own session (Qt wants it private: mode 700).
+# private_runtime_dir DIR: XDG_RUNTIME_DIR is DIR/runtime, apart from the user's (mode 700)
 private_runtime_dir() {
     mkdir -p "$1/runtime" && chmod 700 "$1/runtime"
     export XDG_RUNTIME_DIR="$1/runtime"
@@ -116,30 +99,16 @@ start_session_bus() {
     export DBUS_SESSION_BUS_ADDRESS
 }
 
-# a11y_bus_up: the session bus has an owner for org.a11y.Bus. Asks the bus who owns the name:
-# asking the launcher itself would have D-Bus start a second one of its own while ours is still
-# on its way up.
-a11y_bus_up() {
-    local answer
-    answer=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null) &&
-        [[ $answer == *"boolean true"* ]]
-}
-
-# start_a11y_bus DIR SECONDS: the accessibility bus in the session bus, up before the game starts
-# (Qt looks for it once, at start), and Qt told to publish its widgets there. Its log is
-# DIR/a11y.log. Fails with 1 when the bus was not up within SECONDS, with 2 when the launcher
-# ended (another one owned the name).
+# start_a11y_bus SECONDS: the accessibility bus, up before the game starts (Qt looks for it once,
+# at start): asked for its address, the session bus starts it (at-spi2-core's D-Bus service).
+# And Qt told to publish its widgets there. Fails when it gave no address within SECONDS.
 start_a11y_bus() {
-    "$A11Y_LAUNCHER" --launch-immediately >"$1/a11y.log" 2>&1 &
-    A11Y_PID=$!
-    until_ok "$2" a11y_bus_up || return 1
-    running "$A11Y_PID" || return 2
+    dbus-send --session --print-reply --reply-timeout=$(($1 * 1000)) --dest=org.a11y.Bus \
+        /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 || return 1
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-# main_window TITLE: WIN is the game's showing window titled exactly TITLE (no window manager
-# here, so it is never reparented or renamed).
+# main_window TITLE: WIN is the game's showing window titled exactly TITLE (no window manager)
 main_window() {
     WIN=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name "^$1\$" 2>/dev/null |
         head -n1) || true
@@ -169,8 +138,7 @@ visible_windows() {
     xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null || true
 }
 
-# new_window KNOWN...: NEW is a showing window of the game that is not among KNOWN (a menu or a
-# message box that just opened).
+# new_window KNOWN...: NEW is a showing window of the game not among KNOWN (a menu, a box)
 new_window() {
     local id known
     for id in $(visible_windows); do
@@ -184,11 +152,23 @@ new_window() {
 }
 window_gone() { ! visible_windows | grep -qx "$1"; }
 
-# window_shot WINDOW FILE: the window as the screen shows it, boxes and menus over it included
-# (import -window WINDOW would leave out the windows on top of it).
+# window_shot WINDOW FILE: the window as the screen shows it, with the boxes and menus over it
 window_shot() {
     # shellcheck disable=SC2034 # SCREEN and WINDOW come with the geometry
     local X Y WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$1")"
     import -window root png:- | "$CONVERT" - -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
 }
+
+# x_session.sh SCREEN COMMAND...: COMMAND run in a private Xvfb with a screen of SCREEN (such as
+# 1600x1200x24), which ends with it; COMMAND's exit status.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    set -euo pipefail
+    [ $# -ge 2 ] || { echo "usage: $0 SCREEN COMMAND..." >&2; exit 2; }
+    X_WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-x.XXXXXX")
+    trap 'stop "$XVFB_PID"; rm -rf "$X_WORK"' EXIT
+    trap 'exit 130' INT TERM
+    start_x_server "$X_WORK" 15 "$1" || { echo "Xvfb did not start: $(tail -n3 "$X_WORK/xvfb.log")" >&2; exit 1; }
+    shift
+    "$@" || exit
+fi
