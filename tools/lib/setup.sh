@@ -61,6 +61,15 @@ debian_mirror() {
     echo "$uri"
 }
 
+# timed WHAT COMMAND...: runs COMMAND, then says how long WHAT took; COMMAND's status.
+timed() {
+    local what=$1 started=$SECONDS status=0
+    shift
+    "$@" || status=$?
+    echo "-- $what: $((SECONDS - started)) s"
+    return $status
+}
+
 # Configures (once) and builds into $BUILD_DIR, with any extra CMake arguments.
 build_game() {
     cmake -S "$ROOT" -B "$BUILD_DIR" "$@" >/dev/null
