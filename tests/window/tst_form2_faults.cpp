@@ -91,7 +91,7 @@ void TestForm2Faults::goOverAndOverLeavesNothingBehind() {
 #else
     const QString unreadable = testing::heapInUse().unreadable;
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable));
-    // Enough races that a string kept per box (117 to 154 KB beyond Qt over 600 races, on Debian
+    // Enough races that a string kept per box (113 to 151 KB beyond Qt over 600 races, on Debian
     // 12 and 13, offscreen and on weston) stands as far above the limit as the game's own figure
     // (at most 14 KB beyond Qt, whose own drifts by about 20 KB from run to run) stands below it.
     constexpr int kRaces = 600;
