@@ -44,6 +44,11 @@ inline QRect storedPixels(std::string_view name) {
     return window::pixelRect(stored(name));
 }
 
+// A racer's full-size picture, by roster position 1 to 4, as the resource path its control stores.
+inline QString storedArt(int racer) {
+    return text(stored(race::racer(racer).image).caption);
+}
+
 // The prompt: the control first in tab order, before the options it labels.
 inline const window::ControlDescription& storedPrompt() {
     const auto controls = window::form2Description().controls;

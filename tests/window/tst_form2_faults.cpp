@@ -2,6 +2,7 @@
 // chosen over and over.
 #include "box_closer.h"
 #include "form2_probe.h"
+#include "heap_in_use.h"
 #include "scripted_race.h"
 
 #include <QMainWindow>
@@ -11,7 +12,6 @@
 #include <qpa/qwindowsysteminterface.h>
 
 #include <array>
-#include <malloc.h>
 
 using testing::BoxCloser;
 using testing::Form2Probe;
@@ -61,7 +61,7 @@ void TestForm2Faults::frameCloseWaitsForTheRacesBoxes() {
 template <typename Round> long long heapGrowth(int count, const Round& round) {
     const auto inUse = [] {
         QPixmapCache::clear();
-        return static_cast<long long>(mallinfo2().uordblks);
+        return testing::heapInUse().bytes;
     };
     const long long before = inUse();
     for (int i = 0; i < count; ++i)
@@ -83,6 +83,18 @@ void TestForm2Faults::goOverAndOverLeavesNothingBehind() {
         for (int racer = 1; racer <= race::kRacerCount; ++racer)
             QCOMPARE(probe.image(racer)->left(), 5200.0f);
     };
+#ifdef ZOOMKIN_SANITIZED_BUILD
+    // A sanitizer owns the heap, which cannot be measured here; LeakSanitizer finds what even a
+    // few races leave behind.
+    heapGrowth(5, race);
+    QSKIP("the heap cannot be measured under a sanitizer; LeakSanitizer checks it at exit");
+#else
+    const QString unreadable = testing::heapInUse().unreadable;
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable));
+    // Enough races that a string kept per box (113 to 151 KB beyond Qt over 600 races, on Debian
+    // 12 and 13, offscreen and on weston) stands as far above the limit as the game's own figure
+    // (at most 14 KB beyond Qt, whose own drifts by about 20 KB from run to run) stands below it.
+    constexpr int kRaces = 600;
     // The same from Qt alone: a bare window whose four pictures have moved when each box opens
     // over it, as the racers have when one is announced. What Qt keeps per box is Qt's, not the
     // game's.
@@ -107,27 +119,21 @@ void TestForm2Faults::goOverAndOverLeavesNothingBehind() {
         box.exec();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
-    if (mallinfo2().uordblks == 0) {
-        // A sanitizer owns the heap, which cannot be measured here; LeakSanitizer finds what
-        // even a few races leave behind.
-        heapGrowth(5, race);
-        QSKIP("the heap cannot be measured under a sanitizer; LeakSanitizer checks it at exit");
-    }
     heapGrowth(50, race); // let caches and pools settle first
     heapGrowth(50, bareBox);
     long long raceBoxes = 0;
-    const long long game = heapGrowth(300, [&] {
+    const long long game = heapGrowth(kRaces, [&] {
         race();
         raceBoxes += closer.seen.size();
     });
     const long long qt = heapGrowth(static_cast<int>(raceBoxes), bareBox);
-    qInfo("heap growth over 300 races: %lld bytes; over their %lld boxes from Qt alone: %lld bytes",
-          game, raceBoxes, qt);
-    // 300 races show over 300 boxes; a box or a string the game kept per race would pass this
+    qInfo("heap growth over %d races: %lld bytes; over their %lld boxes from Qt alone: %lld bytes",
+          kRaces, game, raceBoxes, qt);
     QVERIFY2(game - qt < 64 * 1024,
              qPrintable(QStringLiteral("the game's races grew the heap by %1 bytes beyond Qt's %2")
                             .arg(game - qt)
                             .arg(qt)));
+#endif
 }
 
 QTEST_MAIN(TestForm2Faults)

@@ -3,12 +3,14 @@
 #include "art_tolerance.h"
 #include "caption_room.h"
 #include "form2_probe.h"
+#include "shown_picture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QMenu>
 #include <QPainter>
+#include <QResource>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -25,6 +27,7 @@ private Q_SLOTS:
     void opensWithNothingBackedOrCheered();
     void picturesStartAtTheirStoredPositions();
     void opensLookingAsItAlwaysHas();
+    void picturesAreDrawnFromTheirBakedCopies();
     void picturesAreUncompressedTrueColourBitmaps_data();
     void picturesAreUncompressedTrueColourBitmaps();
     void optionsFormOneGroup();
@@ -168,6 +171,23 @@ void TestForm2Layout::opensLookingAsItAlwaysHas() {
     QVERIFY2(largest <= testing::kArtTolerance,
              qPrintable(QStringLiteral("a channel differs by %1; drawn: %2 (meant? copy it to %3)")
                             .arg(largest).arg(kept, QStringLiteral(STARTUP_REFERENCE))));
+}
+
+// At a pixel ratio of 1 each picture is drawn from its copy baked at the control's size, never
+// from the full-size bitmap.
+void TestForm2Layout::picturesAreDrawnFromTheirBakedCopies() {
+    window::Form2 form;
+    QVERIFY(testing::shown(form));
+    QCOMPARE(form.devicePixelRatio(), 1.0);
+    const Form2Probe probe(form);
+    probe.client()->grab(); // every picture painted once
+    for (int racer = 1; racer <= race::kRacerCount; ++racer) {
+        const window::ImageControl* image = probe.image(racer);
+        const QResource baked(window::shownPicturePath(testing::storedArt(racer)));
+        QVERIFY2(baked.isValid(), qPrintable(baked.fileName()));
+        QCOMPARE(image->pixmap().toImage(), QImage(baked.data(), image->width(), image->height(),
+                                                   window::kShownPictureFormat));
+    }
 }
 
 void TestForm2Layout::picturesAreUncompressedTrueColourBitmaps_data() {

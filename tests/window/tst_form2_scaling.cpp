@@ -98,7 +98,8 @@ void TestForm2Scaling::picturesAreDrawnSmoothly() {
         const QImage drawn = image->grab().toImage();
         const QSize device = drawn.size();
         QCOMPARE(device, (image->size() * scale_));
-        const QImage source(testing::text(testing::stored(race::racer(racer).image).caption));
+        const QImage source(testing::storedArt(racer));
+        QCOMPARE(image->pixmap().size(), source.size()); // the full-size bitmap, not a baked one
         const QImage smooth =
             source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QImage blocky = source.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
