@@ -6,14 +6,17 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
         DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
-# MinGW's runtime, as the compiler that built the game finds it
+# MinGW's runtime, as the compiler that built the game finds it, without the symbols Debian's
+# copies keep for debuggers (they are most of libstdc++'s 23 MB)
 foreach(dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE _dll OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${_dll}")
         message(FATAL_ERROR "packaging: ${CMAKE_CXX_COMPILER} knows no ${dll}")
     endif()
-    install(FILES ${_dll} DESTINATION .)
+    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${CMAKE_CURRENT_BINARY_DIR}/${dll} ${_dll}
+                    COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${dll} DESTINATION .)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 

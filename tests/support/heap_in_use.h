@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#if defined(__GLIBC__)
+#if defined(__GLIBC__) || defined(_WIN32)
 #include <malloc.h>
 #endif
 
@@ -22,6 +22,17 @@ inline HeapInUse heapInUse() {
         return {bytes, {}};
     return {0, QStringLiteral("glibc's mallinfo2 reads 0 bytes in use: the program's heap is not "
                               "glibc's (is another allocator preloaded?)")};
+#elif defined(_WIN32)
+    // the C runtime's heap, block by block: Windows keeps no running total
+    _HEAPINFO block{};
+    long long bytes = 0;
+    int status;
+    while ((status = _heapwalk(&block)) == _HEAPOK)
+        if (block._useflag == _USEDENTRY)
+            bytes += static_cast<long long>(block._size);
+    if (status == _HEAPEND && bytes > 0)
+        return {bytes, {}};
+    return {0, QStringLiteral("the C runtime's heap could not be walked (status %1)").arg(status)};
 #else
     return {0, QStringLiteral("the heap in use cannot be read on this system")};
 #endif

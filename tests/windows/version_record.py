@@ -72,13 +72,13 @@ def main():
                     k.decode(): v.decode() for k, v in table.entries.items()}
         elif info.Key == b"VarFileInfo":
             for var in info.Var:
-                translations += var.entry.get(b"Translation", b"").split()
+                translations += var.entry.get(b"Translation", "").split()
     check(failures, list(tables) == [EXPECTED_LANGUAGE],
           f"one string table, in language {', '.join(hex(k) for k in tables)}")
     strings = tables.get(EXPECTED_LANGUAGE, {})
     for key, value in EXPECTED_STRINGS.items():
         check(failures, strings.get(key) == value, f"{key} is {strings.get(key)!r}")
-    check(failures, translations[:1] == [b"0x0409"],
+    check(failures, translations[:1] == ["0x0409"],
           f"the record's language is {translations[:1]}")
 
     if failures:
