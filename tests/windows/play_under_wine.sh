@@ -23,15 +23,15 @@ BOX_TITLE="ZoomkinRace!" # the program's name, typed here as the check of its id
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-wine.XXXXXX")
 on_exit 'status=$?; stop_session; wineserver -k 2>/dev/null; rm -rf "$WORK"; exit $status'
 mkdir -p "$SHOTS" && rm -f "$SHOTS"/*.png
-# The zip's program alone, with nothing of the build's to find its DLLs or plugins in
-unset WINEPATH QT_PLUGIN_PATH QT_QPA_FONTDIR
+# The zip's program alone, with nothing of the build's to find its DLLs in (and Wine keeps QT_
+# settings away from it, but those named WINEQT_)
+unset WINEPATH
 unzip -q "$ZIP" -d "$WORK"
 GAME_EXE=$(echo "$WORK"/*/"$APP_NAME.exe")
 [ -f "$GAME_EXE" ] || fail "the zip holds no $APP_NAME.exe in its folder"
 printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$GAME_EXE" >"$WORK/game" && chmod +x "$WORK/game"
 
 start_x_server "$WORK" 15 || fail "Xvfb did not start"
-unset QT_QPA_PLATFORM # the Windows game draws through Windows' own windows
 play() { # play [ENV...]: start the zip's game and wait for its window
     start_game "$WORK/game" "$WORK/game.log" 120 "$WINDOW_TITLE" "$@" ||
         fail "the game's window '$WINDOW_TITLE' did not show (exit status $GAME_STATUS)"
@@ -129,7 +129,7 @@ play
 ends_with_0 "closing the window"
 
 # A game that cannot start says why in a box, since nobody sees its standard error
-start_game "$WORK/game" "$WORK/game.log" 60 "$BOX_TITLE" QT_QPA_PLATFORM=nowhere ||
+start_game "$WORK/game" "$WORK/game.log" 60 "$BOX_TITLE" WINEQT_QPA_PLATFORM=nowhere ||
     fail "a game that cannot start showed no box titled $BOX_TITLE"
 BOX=$WIN && shot 20-cannot-start
 mapfile -t copied < <(box_text) || fail "the box's text could not be copied"

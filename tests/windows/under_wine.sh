@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# How the suites run a Windows program (CMAKE_CROSSCOMPILING_EMULATOR): under Wine, in a private
+# X server, since even on Qt's offscreen platform a Windows program makes hidden windows of its
+# own, and Wine has X make them. Wine keeps a Linux desktop's QT_ settings away from Windows
+# programs; a test's own are meant for the Windows Qt, so they go through as Wine's WINEQT_ ones.
+#
+# usage: under_wine.sh PROGRAM.exe [ARGUMENTS...]
+while IFS='=' read -r name value; do
+    export "WINE$name=$value"
+done < <(env | grep '^QT_')
+exec bash "$(dirname "$0")/../../tools/lib/x_session.sh" 1024x768x24 wine "$@"
