@@ -56,13 +56,27 @@ ink() {
         -format '%X %Y %w %h' info: | tr -d +
     echo " $w $h"
 }
-# unclipped ROLE FILE: its caption is drawn whole: ink there, clear of its right and bottom edges
+# unclipped ROLE FILE: its caption is drawn whole: ink there, ending short of the control's right
+# edge, where a caption too wide for it would be cut off (above and below, the focus frame may
+# reach the edges)
 unclipped() {
     local ix iy iw ih w h
     read -r ix iy iw ih w h <<<"$(ink "$1" "$2")"
-    [ "$iw" -gt 1 ] && [ $((ix + iw)) -lt "$w" ] && [ $((iy + ih)) -lt "$h" ] ||
+    [ "$iw" -gt 1 ] && [ $((ix + iw)) -lt "$w" ] ||
         fail "the caption of $1 is cut off or missing: ink ${iw}x${ih}+$ix+$iy in ${w}x$h ($2)"
 }
+
+# lit SHOT N and unlit SHOT N: a screenshot shows racer N's caption red and its cheer, or neither.
+# The cheer is counted below its top row, where the option's focus frame may reach.
+hover_state() {
+    local x y w h
+    shot "$1"
+    RED=$(count_in red "$LAST_SHOT" "option $2")
+    read -r x y w h <<<"${RECT[cheer $2]}"
+    CHEER=$(count nonwhite "$LAST_SHOT" "$x" $((y + 1)) "$w" $((h - 1)))
+}
+lit() { hover_state "$@" && [ "$RED" -ge 20 ] && [ "$CHEER" -ge 20 ]; }
+unlit() { hover_state "$@" && [ "$RED" -eq 0 ] && [ "$CHEER" -eq 0 ]; }
 
 play
 title=$(xdotool getwindowname "$WIN")
@@ -74,11 +88,11 @@ for n in "${!RACERS[@]}"; do
     n=$((n + 1))
     unclipped "option $n" "$LAST_SHOT"
     pointer_onto "option $n"
-    until_ok 10 hover_lit "02-hover-$n" "$n" || fail "${RACERS[n - 1]} did not turn red ($LAST_SHOT)"
+    until_ok 10 lit "02-hover-$n" "$n" || fail "${RACERS[n - 1]} did not light up ($LAST_SHOT)"
     unclipped "cheer $n" "$LAST_SHOT"
     ok "pointed at, ${RACERS[n - 1]} is red ($RED pixels), its cheer shows ($CHEER pixels); nothing cut off"
     pointer_off
-    until_ok 10 hover_gone "03-bare-$n" "$n" || fail "the bare window left ${RACERS[n - 1]} lit ($LAST_SHOT)"
+    until_ok 10 unlit "03-bare-$n" "$n" || fail "the bare window left ${RACERS[n - 1]} lit ($LAST_SHOT)"
 done
 ok "over the bare window every caption is back and every cheer hidden"
 START_SHOT=$SHOTS/01-start.png
@@ -128,15 +142,20 @@ play
 "$PY" "$TOOLS/lib/close_window.py" "$WIN" || fail "could not ask the window to close"
 ends_with_0 "closing the window"
 
-# A game that cannot start says why in a box, since nobody sees its standard error
+# A game that cannot start says why in a box, since nobody sees its standard error. When it is
+# Qt that cannot start, Qt says so in a box of its own first; then comes the game's. (Windows' own
+# message boxes do not copy their text under Wine: what they say is in their screenshots.)
 start_game "$WORK/game" "$WORK/game.log" 60 "$BOX_TITLE" WINEQT_QPA_PLATFORM=nowhere ||
     fail "a game that cannot start showed no box titled $BOX_TITLE"
-BOX=$WIN && shot 20-cannot-start
-mapfile -t copied < <(box_text) || fail "the box's text could not be copied"
-[[ ${copied[1]:-} == "cannot open the game's window: "* ]] || fail "the box says '${copied[1]:-}'"
-xdotool key --window "$BOX" Return
+boxes=0
+while running "$GAME_PID" && [ $boxes -lt 3 ] && until_ok 10 main_window "$BOX_TITLE"; do
+    BOX=$WIN boxes=$((boxes + 1)) && shot "20-cannot-start-$boxes"
+    xdotool key --window "$BOX" Return
+    until_ok 10 window_gone "$BOX" || fail "Return did not close box $boxes"
+done
 status=0 && wait "$GAME_PID" || status=$?
 GAME_PID=""
+[ $boxes -eq 2 ] || fail "a game that cannot start showed $boxes boxes titled $BOX_TITLE, not Qt's and its own"
 [ $status -eq 2 ] || fail "a game that cannot start ended with status $status, not 2"
-ok "a game that cannot start says so in a box ('${copied[1]}') and ends with status 2"
+ok "a game that cannot start says so in a box after Qt's, and ends with status 2"
 echo "play_under_wine: all $CHECKS checks passed; screenshots in $SHOTS"
