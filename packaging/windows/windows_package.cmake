@@ -24,6 +24,7 @@ set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_FILE_NAME "ZoomkinRace-${PROJECT_VERSION}-win64")
 set(ZOOMKIN_WINDOWS_PACKAGE ${CMAKE_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME} PARENT_SCOPE) # for the tests
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Zoomkin Race") # in Program Files
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Zoomkin Race")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_DISPLAY_NAME "Zoomkin Race!")
 set(CPACK_NSIS_PACKAGE_NAME "Zoomkin Race!")
@@ -35,3 +36,10 @@ set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_PACKAGE_EXECUTABLES "${ZOOMKIN_APP_TITLE};Zoomkin Race!")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The uninstaller removes the installation's key and, left empty, its developers' key above it
+set(_key "Software\\${CPACK_PACKAGE_VENDOR}")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey SHCTX \"${_key}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\"
+  DeleteRegKey /ifempty SHCTX \"${_key}\"")
+# A 64-bit installer for a 64-bit game: it sees the registry and Program Files that the game's
+# Windows sees, not their 32-bit mirrors (and it runs on a Wine without 32-bit support)
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
