@@ -9,19 +9,11 @@
 # Needs: wine xvfb xdotool imagemagick xclip unzip (Debian packages), and WINEPREFIX.
 set -euo pipefail
 [ $# -eq 4 ] || { echo "usage: $0 ZIP LAYOUT TOOLS_DIR SHOTS_DIR" >&2; exit 2; }
-ZIP=$(readlink -f "$1") TOOLS=$(readlink -f "$3") SHOTS=$4
-# shellcheck source-path=SCRIPTDIR source=../../tools/lib/x_session.sh
-source "$TOOLS/lib/x_session.sh"
-# shellcheck source-path=SCRIPTDIR source=../../tools/lib/drive_game.sh
-source "$TOOLS/lib/drive_game.sh"
+ZIP=$(readlink -f "$1") SHOTS=$4
 fail() { echo "FAIL: $* (screenshots: $SHOTS)" >&2; [ -s "$WORK/game.log" ] && cat "$WORK/game.log" >&2; exit 1; }
-CHECKS=0
-ok() { CHECKS=$((CHECKS + 1)) && echo "ok $CHECKS: $*"; }
-load_layout "$2" || fail "$PROBLEM"
+# shellcheck source-path=SCRIPTDIR source=wine_check.sh
+source "$(dirname "$0")/wine_check.sh" "$3" "$2"
 BOX_TITLE="ZoomkinRace!" # the program's name, typed here as the check of its identity
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-wine.XXXXXX")
-on_exit 'status=$?; stop_session; wineserver -k 2>/dev/null; rm -rf "$WORK"; exit $status'
 mkdir -p "$SHOTS" && rm -f "$SHOTS"/*.png
 # The zip's program alone, with nothing of the build's to find its DLLs in (and Wine keeps QT_
 # settings away from it, but those named WINEQT_)
@@ -32,8 +24,8 @@ GAME_EXE=$(echo "$WORK"/*/"$APP_NAME.exe")
 printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$GAME_EXE" >"$WORK/game" && chmod +x "$WORK/game"
 
 start_x_server "$WORK" 15 || fail "Xvfb did not start"
-play() { # play [ENV...]: start the zip's game and wait for its window
-    start_game "$WORK/game" "$WORK/game.log" 120 "$WINDOW_TITLE" "$@" ||
+play() { # start the zip's game and wait for its window
+    start_game "$WORK/game" "$WORK/game.log" 120 "$WINDOW_TITLE" ||
         fail "the game's window '$WINDOW_TITLE' did not show (exit status $GAME_STATUS)"
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
     MENU_H=$((HEIGHT - CLIENT_H))
@@ -82,7 +74,9 @@ play
 title=$(xdotool getwindowname "$WIN")
 [ "$title" = "$WINDOW_TITLE" ] && ok "the window is titled '$title'"
 pointer_off
-shot 01-start
+# Wine maps the window before its first paint: wait for the prompt's ink
+painted() { shot 01-start && read -r _ _ iw _ <<<"$(ink prompt "$LAST_SHOT" 2>/dev/null)" && [ "$iw" -gt 1 ]; }
+until_ok 10 painted || true
 unclipped prompt "$LAST_SHOT"
 for n in "${!RACERS[@]}"; do
     n=$((n + 1))
