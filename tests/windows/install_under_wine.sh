@@ -36,7 +36,8 @@ files >"$WORK/before"
 
 wine "$INSTALLER" /S || fail "the installer ended with status $?"
 wineserver -w
-for file in "$APP_NAME.exe" Qt6Core.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll \
+styles=("$FOLDER"/styles/*.dll) # Windows' native style, by the name of Qt's version
+for file in "$APP_NAME.exe" Qt6Core.dll platforms/qwindows.dll "styles/${styles[0]##*/}" \
     LICENSE.txt Uninstall.exe; do
     [ -f "$FOLDER/$file" ] || fail "the installer put no $file in ${FOLDER#"$C/"}"
 done
