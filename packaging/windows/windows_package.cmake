@@ -4,13 +4,15 @@
 
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
         DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-# Windows' native look: Qt 6.4's Vista style, which Qt 6.7 and later have in their modern one
-if(TARGET Qt6::QModernWindowsStylePlugin)
-    install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
-else()
-    install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+# Its plugins, from Qt's own plugin folder: Debian 13's Qt makes no CMake targets of them.
+set(_plugins "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
+install(FILES ${_plugins}/platforms/qwindows.dll DESTINATION platforms)
+# Windows' native look: Qt 6.4's Vista style, which Qt 6.7 and later carry in their modern one
+file(GLOB _styles ${_plugins}/styles/*.dll)
+if(NOT _styles)
+    message(FATAL_ERROR "packaging: Qt in ${QT6_INSTALL_PREFIX} has no Windows style plugin")
 endif()
+install(FILES ${_styles} DESTINATION styles)
 # MinGW's runtime, as the compiler that built the game finds it, without the symbols Debian's
 # copies keep for debuggers (they are most of libstdc++'s 23 MB)
 foreach(dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
