@@ -1,9 +1,9 @@
 # shellcheck shell=bash
 # shellcheck disable=SC2034 # the globals below are read by the scripts that source this one
 #
-# The one way the game's scripts start a private X server, sourced by the end-to-end and package
-# tests, the demo, the screenshots and the benchmarks; run as a command (see the end), it runs the
-# X11 test runs in one. Around the game it starts and stops Xvfb, a D-Bus session with the
+# The one way the game's scripts start a private X server, sourced by the end-to-end, package and
+# Wine tests, the demo, the screenshots and the benchmarks; run as a command (see the end), it
+# runs the X11 test runs and the Windows suites in one. Around the game it starts and stops Xvfb, a D-Bus session with the
 # accessibility bus and a runtime folder of its own; it starts the game and finds its windows.
 # Functions fail by their exit status; the messages are the caller's. The processes started are
 # kept in XVFB_PID, BUS_PID and GAME_PID (empty while not running) for stop_session to end.
@@ -44,6 +44,8 @@ running() {
     [ -n "$state" ] && [ "$state" != Z ]
 }
 ended() { ! running "$1"; }
+# written_or_ended FILE PID: FILE has something in it, or PID ended without writing it
+written_or_ended() { [ -s "$1" ] || ended "$2"; }
 
 # stop PID: end a process this script started, and reap it, so that none outlives the script.
 stop() {
@@ -76,7 +78,7 @@ start_x_server() {
     local dir=$1 seconds=$2 screen=${3:-1024x768x24}
     Xvfb -displayfd 3 -screen 0 "$screen" -br -noreset -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     XVFB_PID=$!
-    until_ok "$seconds" test -s "$dir/display" || return 1
+    until_ok "$seconds" written_or_ended "$dir/display" "$XVFB_PID" && [ -s "$dir/display" ] || return 1
     DISPLAY=":$(head -n1 "$dir/display")"
     export DISPLAY
     unset WAYLAND_DISPLAY
@@ -94,7 +96,7 @@ private_runtime_dir() {
 start_session_bus() {
     dbus-daemon --session --nofork --nosyslog --print-address=4 4>"$1/bus" >/dev/null 2>&1 &
     BUS_PID=$!
-    until_ok "$2" test -s "$1/bus" || return 1
+    until_ok "$2" written_or_ended "$1/bus" "$BUS_PID" && [ -s "$1/bus" ] || return 1
     DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$1/bus")
     export DBUS_SESSION_BUS_ADDRESS
 }
@@ -161,14 +163,17 @@ window_shot() {
 }
 
 # x_session.sh SCREEN COMMAND...: COMMAND run in a private Xvfb with a screen of SCREEN (such as
-# 1600x1200x24), which ends with it; COMMAND's exit status.
+# 1600x1200x24), with a D-Bus session and runtime folder of its own (never the desktop's), which
+# end with it; COMMAND's exit status.
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     set -euo pipefail
     [ $# -ge 2 ] || { echo "usage: $0 SCREEN COMMAND..." >&2; exit 2; }
     X_WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-x.XXXXXX")
-    trap 'stop "$XVFB_PID"; rm -rf "$X_WORK"' EXIT
-    trap 'exit 130' INT TERM
+    end_command() { stop_session; rm -rf "$X_WORK"; }
+    on_exit end_command
     start_x_server "$X_WORK" 15 "$1" || { echo "Xvfb did not start: $(tail -n3 "$X_WORK/xvfb.log")" >&2; exit 1; }
+    private_runtime_dir "$X_WORK"
+    start_session_bus "$X_WORK" 15 || { echo "the D-Bus session did not start" >&2; exit 1; }
     shift
     "$@" || exit
 fi
