@@ -2,16 +2,17 @@
 # shellcheck disable=SC2034 # the globals below are read by the scripts that source this one
 #
 # Sourced after x_session.sh by what plays the game in a private X server (the end-to-end test,
-# the demo, the screenshots). It reads the window's layout from zoomkin-layout (no name, caption or
+# the Wine checks, the demo, the screenshots). It reads the window's layout from zoomkin-layout (no name, caption or
 # place of a control is typed here) and does what a player and an onlooker do: point, open the
 # Race menu, answer message boxes, take screenshots and count pixels in them, and ask the screen
 # reader (tools/read_boxes.py) what it sees. Functions fail by their exit status, PROBLEM saying
-# why. The caller sets WORK (scratch; the screen reader's last view is WORK/window.txt), SHOTS
-# (for screenshots), and MENU_H once it knows the menu bar.
+# why. The caller sets WORK (scratch; the screen reader's last view is WORK/window.txt) and SHOTS
+# (for screenshots); open_game measures the window (WIDTH, HEIGHT and MENU_H, its menu bar).
 
 DRIVE_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PY=/usr/bin/python3 # Debian's python: it has pyatspi
-DRIVE_PACKAGES="xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi"
+# shellcheck source-path=SCRIPTDIR source=setup.sh
+source "$DRIVE_LIB/setup.sh" # DEMO_PACKAGES
 PROBLEM=""
 MENU_H=0
 POPUP=""     # the Race menu's window, once open_race_menu opened it
@@ -86,9 +87,8 @@ play_in_private() {
     done
     load_layout "$build_dir/tools/layout/zoomkin-layout" || die "$PROBLEM"
     need_drive_tools
-    [ ${#MISSING[@]} -eq 0 ] || die "missing ${MISSING[*]}; install the Debian packages $DRIVE_PACKAGES"
+    [ ${#MISSING[@]} -eq 0 ] || die "missing ${MISSING[*]}; install the Debian packages ${DEMO_PACKAGES[*]}"
     WORK=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-$1.XXXXXX")
-    chmod 700 "$WORK"
     on_exit end_play
     private_session "$WORK" || die "$PROBLEM"
 }
@@ -104,8 +104,8 @@ end_play() {
 # read_game ARGS...: tools/read_boxes.py on the game (see there)
 read_game() { "$PY" "$DRIVE_LIB/../read_boxes.py" --app "$APP_NAME" "$@"; }
 
-# open_game PROGRAM LOG [ENV...]: start the game and wait for its window (WIN) and for the screen
-# reader to see it (WORK/window.txt)
+# open_game PROGRAM LOG [ENV...]: start the game, wait for its window (WIN) and for the screen
+# reader to see it (WORK/window.txt), and measure the window
 open_game() {
     local program=$1 log=$2
     shift 2
@@ -115,6 +115,8 @@ open_game() {
     esac
     read_game window --timeout 20 >"$WORK/window.txt" ||
         { PROBLEM="the game did not show up on the accessibility bus"; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
+    MENU_H=$((HEIGHT - CLIENT_H))
 }
 
 # window_says TEXT: the screen reader's view of the window (read afresh) has this line

@@ -1,17 +1,20 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2034 # the lists are read by the commands that source this file
 # Shared by the commands in tools/: the Debian packages the game needs, installed once, the
 # build, the Debian archive this machine installs from, and the usage a command's header states.
 
 # What it takes to build and run the game.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2)
-# What the test suite adds: a private X server driven like a player, screenshots, the screen
-# reader's view of the window, benchmarks, the desktop-integration checks, a Wayland compositor
-# with Qt's Wayland platform, and qt6ct for a dark colour scheme.
-TEST_PACKAGES=(qt6-base-private-dev xvfb xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-    python3-xlib libbenchmark-dev desktop-file-utils appstream lintian dpkg-dev file
-    weston qt6-wayland qt6ct)
-# What the headless demo needs, and what the screenshots add to it (a pinned clock).
-DEMO_PACKAGES=(xvfb xdotool imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi)
+# What playing the game in a private X server takes (the demo, the end-to-end tests): the server,
+# xdotool at the controls, screenshots, and the screen reader's view of the window; and what the
+# screenshots add to it (a pinned clock).
+DEMO_PACKAGES=(xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi)
 SCREENSHOT_PACKAGES=(libfaketime)
+# What the test suite adds to that: Qt's private headers, a session bus for a game started
+# without one, closing windows, benchmarks, the desktop-integration checks, a Wayland compositor with Qt's Wayland platform, and qt6ct for a
+# dark colour scheme.
+TEST_PACKAGES=(qt6-base-private-dev "${DEMO_PACKAGES[@]}" dbus-x11 python3-xlib libbenchmark-dev
+    desktop-file-utils appstream lintian dpkg-dev file weston qt6-wayland qt6ct)
 # What the benchmarks add to the build's: Google Benchmark, Xlib for bench/startup.py, callgrind.
 BENCH_PACKAGES=(libbenchmark-dev xvfb dbus python3 python3-xlib valgrind)
 
@@ -70,8 +73,10 @@ timed() {
     return $status
 }
 
-# Configures (once) and builds into $BUILD_DIR, with any extra CMake arguments.
+# Configures and builds into $BUILD_DIR, with any extra CMake arguments (only the targets that
+# $TARGETS names, when it names any); fails when either step does.
 build_game() {
-    cmake -S "$ROOT" -B "$BUILD_DIR" "$@" >/dev/null
-    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+    # shellcheck disable=SC2086 # one target a word
+    cmake -S "$ROOT" -B "$BUILD_DIR" "$@" >/dev/null &&
+        cmake --build "$BUILD_DIR" --parallel "$(nproc)" ${TARGETS:+--target $TARGETS}
 }
