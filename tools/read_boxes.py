@@ -18,7 +18,7 @@ Modes:
   window  print the main window as a screen reader sees it
 
 Exit status: 0 found, 1 nothing in time or no accessibility bus (with a message on
-stderr), 2 bad usage, 3 (next only) the race is over.
+stderr), 2 bad usage or no pyatspi, 3 (next only) the race is over.
 """
 
 import argparse

@@ -11,7 +11,7 @@
 #   PROGRAM    the program's file name (ZoomkinRace!)
 #   VERSION    the version the package must carry
 #
-# Needs: dpkg-dev lintian xvfb xdotool python3 (Debian packages).
+# Needs: dpkg-dev lintian xvfb xdotool python3-xlib (Debian packages).
 set -euo pipefail
 
 if [ $# -ne 6 ]; then
@@ -43,9 +43,9 @@ ok() {
 step() { echo "== $*"; }
 
 # --- what the test needs ------------------------------------------------------------------
-need "$CPACK" dpkg dpkg-deb dpkg-shlibdeps lintian Xvfb xdotool python3
+need "$CPACK" dpkg dpkg-deb dpkg-shlibdeps lintian Xvfb xdotool /usr/bin/python3
 [ ${#MISSING[@]} -eq 0 ] ||
-    fail "missing ${MISSING[*]}: install dpkg-dev lintian xvfb xdotool python3"
+    fail "missing ${MISSING[*]}: install dpkg-dev lintian xvfb xdotool python3-xlib"
 [ -f "$BUILD/CPackConfig.cmake" ] || fail "no CPackConfig.cmake in $BUILD: configure it first"
 case $SCRATCH in
 "$BUILD"/?*) ;;
@@ -176,7 +176,7 @@ xdotool search --all --onlyvisible --pid "$GAME_PID" --class "^${class_pattern}\
 ok "the window's class is the entry's StartupWMClass '$wm_class'"
 
 step "closing the window"
-python3 "$LIB/close_window.py" "$WIN" || fail "could not send the window its close message"
+"$LIB/close_window.py" "$WIN" || fail "could not send the window its close message"
 until_ok 60 ended "$GAME_PID" || fail "the game was still running 60 s after its window was closed"
 status=0
 wait "$GAME_PID" || status=$?

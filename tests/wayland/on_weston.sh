@@ -6,7 +6,6 @@
 set -euo pipefail
 
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/zoomkin-weston.XXXXXX")
-chmod 700 "$runtime"
 socket=wayland-zoomkin
 weston_pid=
 

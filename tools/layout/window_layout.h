@@ -1,6 +1,6 @@
 #pragma once
-// Facts about the window's layout in pixels, worked out from its stored description, for the
-// programs that look at the game from outside: the layout dump and the start-up harness.
+// Facts about the window's layout in pixels, worked out from its stored description, for what
+// looks at the game from outside: the layout dump, the benchmarks' bare window and the tests.
 
 #include "form_description.h"
 

@@ -10,15 +10,12 @@ window so, and bench/startup.py the programs it times.
 usage: close_window.py WINDOW_ID      (uses $DISPLAY)
 """
 
-import os
 import sys
 
 try:
     from Xlib import X, display, error, protocol  # Debian's python3-xlib
-except ImportError:  # another python came first on PATH: Debian's has python3-xlib
-    if sys.executable == "/usr/bin/python3":
-        sys.exit("close_window.py: install the Debian package python3-xlib")
-    os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
+except ImportError:
+    sys.exit("close_window.py: run it with /usr/bin/python3 and install python3-xlib")
 
 if len(sys.argv) != 2:
     sys.exit("usage: close_window.py WINDOW_ID")
