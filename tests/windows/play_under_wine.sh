@@ -27,8 +27,7 @@ start_x_server "$WORK" 15 || fail "Xvfb did not start"
 play() { # start the zip's game and wait for its window
     start_game "$WORK/game" "$WORK/game.log" 120 "$WINDOW_TITLE" ||
         fail "the game's window '$WINDOW_TITLE' did not show (exit status $GAME_STATUS)"
-    eval "$(xdotool getwindowgeometry --shell "$WIN")"
-    MENU_H=$((HEIGHT - CLIENT_H))
+    measure_window
 }
 ends_with_0() { # ends_with_0 WHAT
     local status=0

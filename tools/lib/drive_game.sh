@@ -7,7 +7,7 @@
 # Race menu, answer message boxes, take screenshots and count pixels in them, and ask the screen
 # reader (tools/read_boxes.py) what it sees. Functions fail by their exit status, PROBLEM saying
 # why. The caller sets WORK (scratch; the screen reader's last view is WORK/window.txt) and SHOTS
-# (for screenshots); open_game measures the window (WIDTH, HEIGHT and MENU_H, its menu bar).
+# (for screenshots); open_game measures the window (measure_window).
 
 DRIVE_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PY=/usr/bin/python3 # Debian's python: it has pyatspi
@@ -115,6 +115,11 @@ open_game() {
     esac
     read_game window --timeout 20 >"$WORK/window.txt" ||
         { PROBLEM="the game did not show up on the accessibility bus"; return 1; }
+    measure_window
+}
+
+# measure_window: the game's window's WIDTH and HEIGHT, and MENU_H, its menu bar's height
+measure_window() {
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
     MENU_H=$((HEIGHT - CLIENT_H))
 }
