@@ -64,13 +64,21 @@ debian_mirror() {
     echo "$uri"
 }
 
-# timed WHAT COMMAND...: runs COMMAND, then says how long WHAT took; COMMAND's status.
+# timed WHAT COMMAND...: runs COMMAND, then says how long WHAT took; COMMAND's status. COMMAND
+# runs as the caller would run it: under `set -e` a failed step inside a function ends it (a `||`
+# here would turn -e off for everything COMMAND runs), and the script with it.
 timed() {
-    local what=$1 started=$SECONDS status=0
+    local what=$1 started=$SECONDS
     shift
-    "$@" || status=$?
+    "$@"
+    local status=$?
     echo "-- $what: $((SECONDS - started)) s"
     return $status
+}
+
+# run_tests BUILD_DIR: the whole suite of a build through ctest; a run that finds no test fails.
+run_tests() {
+    ctest --test-dir "$1" --output-on-failure --no-tests=error
 }
 
 # Configures and builds into $BUILD_DIR, with any extra CMake arguments (only the targets that
