@@ -17,13 +17,15 @@ struct HeapInUse {
 
 inline HeapInUse heapInUse() {
 #if defined(__GLIBC__)
-    const long long bytes = static_cast<long long>(mallinfo2().uordblks);
+    // the arenas' blocks and those mapped on their own (128 KiB and up, at first)
+    const struct mallinfo2 heap = mallinfo2();
+    const long long bytes = static_cast<long long>(heap.uordblks + heap.hblkhd);
     if (bytes > 0)
         return {bytes, {}};
     return {0, QStringLiteral("glibc's mallinfo2 reads 0 bytes in use: the program's heap is not "
                               "glibc's (is another allocator preloaded?)")};
 #elif defined(_WIN32)
-    // the C runtime's heap, block by block: Windows keeps no running total
+    // the C runtime's heap, block by block, large ones included: Windows keeps no running total
     _HEAPINFO block{};
     long long bytes = 0;
     int status;
