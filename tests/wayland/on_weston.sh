@@ -45,10 +45,5 @@ done
     exit 1
 }
 
-# Under AddressSanitizer: Mesa's EGL, which Qt's Wayland platform loads, has no frame pointers,
-# and the fast unwinder would stop at its first frame, too soon for a suppression to see whose
-# leak it is. (Other programs ignore the variable.)
-ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0
-
 # Nothing of an X session may leak in: the client must talk Wayland.
-env -u DISPLAY ASAN_OPTIONS="$ASAN_OPTIONS" XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$@"
+env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$@"
