@@ -11,10 +11,11 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 DEMO_PACKAGES=(xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi)
 SCREENSHOT_PACKAGES=(libfaketime)
 # What the test suite adds to that: Qt's private headers, a session bus for a game started
-# without one, closing windows, benchmarks, the desktop-integration checks, a Wayland compositor with Qt's Wayland platform, and qt6ct for a
-# dark colour scheme.
+# without one, closing windows, benchmarks, the desktop-integration checks, a Wayland compositor
+# with Qt's Wayland platform, qt6ct for a dark colour scheme, and fontconfig's headers for the
+# probe of the leak suppressions.
 TEST_PACKAGES=(qt6-base-private-dev "${DEMO_PACKAGES[@]}" dbus-x11 python3-xlib libbenchmark-dev
-    desktop-file-utils appstream lintian dpkg-dev file weston qt6-wayland qt6ct)
+    desktop-file-utils appstream lintian dpkg-dev file weston qt6-wayland qt6ct libfontconfig-dev)
 # What the benchmarks add to the build's: Google Benchmark, Xlib for bench/startup.py, callgrind.
 BENCH_PACKAGES=(libbenchmark-dev xvfb dbus python3 python3-xlib valgrind)
 
