@@ -24,10 +24,11 @@ GAME_EXE=$(echo "$WORK"/*/"$APP_NAME.exe")
 printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$GAME_EXE" >"$WORK/game" && chmod +x "$WORK/game"
 
 start_x_server "$WORK" 15 || fail "Xvfb did not start"
-play() { # start the zip's game and wait for its window
+play() { # start the zip's game and wait for its window, found by its title
     start_game "$WORK/game" "$WORK/game.log" 120 "$WINDOW_TITLE" ||
         fail "the game's window '$WINDOW_TITLE' did not show (exit status $GAME_STATUS)"
     measure_window
+    ok "the game's window shows, titled '$WINDOW_TITLE'"
 }
 ends_with_0() { # ends_with_0 WHAT
     local status=0
@@ -70,8 +71,6 @@ lit() { hover_state "$@" && [ "$RED" -ge 20 ] && [ "$CHEER" -ge 20 ]; }
 unlit() { hover_state "$@" && [ "$RED" -eq 0 ] && [ "$CHEER" -eq 0 ]; }
 
 play
-title=$(xdotool getwindowname "$WIN")
-[ "$title" = "$WINDOW_TITLE" ] && ok "the window is titled '$title'"
 pointer_off
 # Wine maps the window before its first paint: wait for the prompt's ink
 painted() { shot 01-start && read -r _ _ iw _ <<<"$(ink prompt "$LAST_SHOT" 2>/dev/null)" && [ "$iw" -gt 1 ]; }
@@ -90,7 +89,23 @@ done
 ok "over the bare window every caption is back and every cheer hidden"
 START_SHOT=$SHOTS/01-start.png
 
-pointer_onto "option 2" && xdotool click 1 && pointer_off
+# indicators_alike FILE N M: options N's and M's round indicators (their first 12 pixels, left of
+# the caption) are drawn alike: both unchecked, or both checked
+indicators_alike() {
+    local xn yn xm ym h _
+    read -r xn yn _ h <<<"${RECT[option $2]}"
+    read -r xm ym _ _ <<<"${RECT[option $3]}"
+    [ "$("$CONVERT" "$1" \( -clone 0 -crop "12x$h+$xn+$((yn + MENU_H))" +repage \) \
+        \( -clone 0 -crop "12x$h+$xm+$((ym + MENU_H))" +repage \) -delete 0 \
+        -compose difference -composite -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)" = 0 ]
+}
+BACKED=2 # the racer the player backs, by roster position; 1 and 3 are not backed
+BACKED_NAME=${RACERS[BACKED - 1]}
+indicators_alike "$START_SHOT" $BACKED 1 || fail "at the start $BACKED_NAME's option is not drawn as the others' ($START_SHOT)"
+pointer_onto "option $BACKED" && xdotool click 1 && pointer_off
+backed_drawn() { shot 04-backed && ! indicators_alike "$LAST_SHOT" $BACKED 1 && indicators_alike "$LAST_SHOT" 1 3; }
+until_ok 10 backed_drawn || fail "clicking $BACKED_NAME's option did not draw it checked, and it alone ($LAST_SHOT)"
+ok "clicking $BACKED_NAME's option draws it checked, and no other"
 # box_text: the open box's text, copied as Windows copies a message box: title and text between
 # rules of dashes
 box_text() {
@@ -99,24 +114,39 @@ box_text() {
     until_ok 5 sh -c 'xclip -selection clipboard -o 2>/dev/null | grep -q .' || return 1
     xclip -selection clipboard -o | tr -d '\r' | awk '/^-+$/ { n++; next } n == 1 || n == 2 { print }'
 }
+# announcing N: what a race announces when racer N (from 0, in roster order) finishes: "you" for
+# the backed racer, its own win message for any other
+announcing() { if [ "$1" -eq $((BACKED - 1)) ]; then echo "${ANNOUNCE[you]}"; else echo "${WIN_MESSAGES[$1]}"; fi; }
+# next_finisher TEXT: the racer after FINISHER (in roster order) whose announcement TEXT is, into
+# FINISHER; fails when none is: a race announces its finishers in roster order, one box each
+next_finisher() {
+    local n
+    for ((n = FINISHER + 1; n < ${#RACERS[@]}; n++)); do
+        [ "$1" = "$(announcing $n)" ] && FINISHER=$n && return 0
+    done
+    return 1
+}
 for race in 1 2; do
     open_race_menu || fail "$PROBLEM"
     xdotool key "${MENU_KEYS[1]}"
-    boxes=0 seen=("$WIN" "$POPUP")
+    boxes=0 seen=("$WIN" "$POPUP") FINISHER=-1 tie=0
     while until_ok 5 new_window "${seen[@]}"; do
         BOX=$NEW seen+=("$NEW") boxes=$((boxes + 1))
         shot "1$race-race$race-box$boxes"
         [ "$(xdotool getwindowname "$BOX")" = "$BOX_TITLE" ] || fail "box $boxes is not titled $BOX_TITLE"
         mapfile -t copied < <(box_text) || fail "the box's text could not be copied"
         [ "${copied[0]:-}" = "$BOX_TITLE" ] || fail "the box copies its title as '${copied[0]:-}'"
-        printf '%s\n' "${ANNOUNCE[you]}" "${ANNOUNCE[tie]}" "${WIN_MESSAGES[@]}" | grep -qxF "${copied[1]:-}" ||
-            fail "race $race, box $boxes says '${copied[1]:-}'"
-        [ "${copied[1]}" != "${WIN_MESSAGES[1]}" ] || fail "Marnox is backed, yet announced by name"
+        # the tie alone, or the next finisher's announcement, with the backed racer as "you"
+        if [ $boxes -eq 1 ] && [ "${copied[1]:-}" = "${ANNOUNCE[tie]}" ]; then
+            tie=1
+        elif [ $tie = 1 ] || ! next_finisher "${copied[1]:-}"; then
+            fail "race $race, box $boxes says '${copied[1]:-}', no finisher's announcement after the last ($BACKED_NAME backed)"
+        fi
         ok "race $race: box $boxes, titled '$BOX_TITLE', says '${copied[1]}'"
         xdotool key --window "$BOX" Return
         until_ok 10 window_gone "$BOX" || fail "Return did not close box $boxes"
     done
-    [ $boxes -ge 1 ] && [ $boxes -le 4 ] || fail "race $race showed $boxes boxes"
+    [ $boxes -ge 1 ] && [ $boxes -lt ${#RACERS[@]} ] || fail "race $race showed $boxes boxes"
     shot "1$race-race$race-after"
     for n in "${!RACERS[@]}"; do # each picture drawn exactly as at the start, moved to START_X
         read -r x y w h <<<"${RECT[picture $((n + 1))]}"
