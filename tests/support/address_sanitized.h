@@ -1,9 +1,6 @@
 #pragma once
-// Whether this program was compiled with AddressSanitizer, however it was turned on (the project's
-// ZOOMKIN_SANITIZE, or -fsanitize=address in the flags a distribution or a developer builds
-// with): asked of the compiler itself, GCC's way and Clang's. AddressSanitizer brings LeakSanitizer
-// and a heap of its own, which the C library's counters cannot see.
-
+// Whether this program was compiled with AddressSanitizer (and so LeakSanitizer and a heap of its
+// own), however it was turned on: asked of the compiler itself, GCC's way and Clang's.
 #if defined(__SANITIZE_ADDRESS__)
 #define ZOOMKIN_ADDRESS_SANITIZED 1
 #elif defined(__has_feature)

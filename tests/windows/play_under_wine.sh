@@ -89,15 +89,19 @@ done
 ok "over the bare window every caption is back and every cheer hidden"
 START_SHOT=$SHOTS/01-start.png
 
+# alike FILE X Y FILE2 X2 Y2 W H: a W x H piece of the client area at X Y in FILE is drawn exactly
+# as the one at X2 Y2 in FILE2
+alike() {
+    [ "$("$CONVERT" "$1" -crop "$7x$8+$2+$(($3 + MENU_H))" +repage \
+        \( "$4" -crop "$7x$8+$5+$(($6 + MENU_H))" +repage \) \
+        -compose difference -composite -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)" = 0 ]
+}
 # indicators_alike FILE N M: options N's and M's round indicators (their first 12 pixels, left of
 # the caption) are drawn alike: both unchecked, or both checked
 indicators_alike() {
     local xn yn xm ym h _
-    read -r xn yn _ h <<<"${RECT[option $2]}"
-    read -r xm ym _ _ <<<"${RECT[option $3]}"
-    [ "$("$CONVERT" "$1" \( -clone 0 -crop "12x$h+$xn+$((yn + MENU_H))" +repage \) \
-        \( -clone 0 -crop "12x$h+$xm+$((ym + MENU_H))" +repage \) -delete 0 \
-        -compose difference -composite -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)" = 0 ]
+    read -r xn yn _ h <<<"${RECT[option $2]}" && read -r xm ym _ _ <<<"${RECT[option $3]}"
+    alike "$1" "$xn" "$yn" "$1" "$xm" "$ym" 12 "$h"
 }
 BACKED=2 # the racer the player backs, by roster position; 1 and 3 are not backed
 BACKED_NAME=${RACERS[BACKED - 1]}
@@ -150,10 +154,8 @@ for race in 1 2; do
     shot "1$race-race$race-after"
     for n in "${!RACERS[@]}"; do # each picture drawn exactly as at the start, moved to START_X
         read -r x y w h <<<"${RECT[picture $((n + 1))]}"
-        diff=$("$CONVERT" "$START_SHOT" -crop "${w}x${h}+$x+$((y + MENU_H))" +repage \
-            \( "$LAST_SHOT" -crop "${w}x${h}+$START_X+$((y + MENU_H))" +repage \) \
-            -compose difference -composite -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)
-        [ "$diff" = 0 ] || fail "after race $race ${RACERS[n]}'s picture is not at x $START_X ($LAST_SHOT)"
+        alike "$START_SHOT" "$x" "$y" "$LAST_SHOT" "$START_X" "$y" "$w" "$h" ||
+            fail "after race $race ${RACERS[n]}'s picture is not at x $START_X ($LAST_SHOT)"
     done
     ok "after race $race's last box every racer is back at x $START_X (5200 twips)"
 done
