@@ -92,9 +92,12 @@ START_SHOT=$SHOTS/01-start.png
 # alike FILE X Y FILE2 X2 Y2 W H: a W x H piece of the client area at X Y in FILE is drawn exactly
 # as the one at X2 Y2 in FILE2
 alike() {
-    [ "$("$CONVERT" "$1" -crop "$7x$8+$2+$(($3 + MENU_H))" +repage \
+    local difference
+    difference=$("$CONVERT" "$1" -crop "$7x$8+$2+$(($3 + MENU_H))" +repage \
         \( "$4" -crop "$7x$8+$5+$(($6 + MENU_H))" +repage \) \
-        -compose difference -composite -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)" = 0 ]
+        -compose difference -composite -format '%[fx:maxima.r+maxima.g+maxima.b]' info:) &&
+        [ -n "$difference" ] || fail "could not compare pieces of $1 and $4"
+    [ "$difference" = 0 ]
 }
 # indicators_alike FILE N M: options N's and M's round indicators (their first 12 pixels, left of
 # the caption) are drawn alike: both unchecked, or both checked
@@ -103,11 +106,14 @@ indicators_alike() {
     read -r xn yn _ h <<<"${RECT[option $2]}" && read -r xm ym _ _ <<<"${RECT[option $3]}"
     alike "$1" "$xn" "$yn" "$1" "$xm" "$ym" 12 "$h"
 }
-BACKED=2 # the racer the player backs, by roster position; 1 and 3 are not backed
+BACKED=2 # the racer the player backs, by roster position; 1, 3 and 4 are not backed
 BACKED_NAME=${RACERS[BACKED - 1]}
 indicators_alike "$START_SHOT" $BACKED 1 || fail "at the start $BACKED_NAME's option is not drawn as the others' ($START_SHOT)"
 pointer_onto "option $BACKED" && xdotool click 1 && pointer_off
-backed_drawn() { shot 04-backed && ! indicators_alike "$LAST_SHOT" $BACKED 1 && indicators_alike "$LAST_SHOT" 1 3; }
+backed_drawn() {
+    shot 04-backed && ! indicators_alike "$LAST_SHOT" $BACKED 1 &&
+        indicators_alike "$LAST_SHOT" 1 3 && indicators_alike "$LAST_SHOT" 1 4
+}
 until_ok 10 backed_drawn || fail "clicking $BACKED_NAME's option did not draw it checked, and it alone ($LAST_SHOT)"
 ok "clicking $BACKED_NAME's option draws it checked, and no other"
 # box_text: the open box's text, copied as Windows copies a message box: title and text between
