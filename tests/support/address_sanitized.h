@@ -1,6 +1,6 @@
 #pragma once
-// Whether this program was compiled with AddressSanitizer (and so LeakSanitizer and a heap of its
-// own), however it was turned on: asked of the compiler itself, GCC's way and Clang's.
+// ZOOMKIN_ADDRESS_SANITIZED: this program was compiled with AddressSanitizer (and so LeakSanitizer
+// and a heap of its own), however it was turned on; asked of the compiler, GCC's way and Clang's.
 #if defined(__SANITIZE_ADDRESS__)
 #define ZOOMKIN_ADDRESS_SANITIZED 1
 #elif defined(__has_feature)
@@ -8,11 +8,3 @@
 #define ZOOMKIN_ADDRESS_SANITIZED 1
 #endif
 #endif
-
-namespace testing {
-#ifdef ZOOMKIN_ADDRESS_SANITIZED
-inline constexpr bool kAddressSanitized = true;
-#else
-inline constexpr bool kAddressSanitized = false;
-#endif
-} // namespace testing

@@ -124,32 +124,25 @@ box_text() {
     until_ok 5 sh -c 'xclip -selection clipboard -o 2>/dev/null | grep -q .' || return 1
     xclip -selection clipboard -o | tr -d '\r' | awk '/^-+$/ { n++; next } n == 1 || n == 2 { print }'
 }
-# announcing N: what a race announces when racer N (from 0, in roster order) finishes: "you" for
-# the backed racer, its own win message for any other
-announcing() { if [ "$1" -eq $((BACKED - 1)) ]; then echo "${ANNOUNCE[you]}"; else echo "${WIN_MESSAGES[$1]}"; fi; }
-# next_finisher TEXT: the racer after FINISHER (in roster order) whose announcement TEXT is, into
-# FINISHER; fails when none is: a race announces its finishers in roster order, one box each
-next_finisher() {
-    local n
-    for ((n = FINISHER + 1; n < ${#RACERS[@]}; n++)); do
-        [ "$1" = "$(announcing $n)" ] && FINISHER=$n && return 0
-    done
-    return 1
-}
+# What each racer's finish announces, in roster order: the backed racer's is "you"
+SAYS=("${WIN_MESSAGES[@]}") && SAYS[BACKED - 1]=${ANNOUNCE[you]}
+# next_finisher TEXT: moves FINISHER on to the later racer whose finish TEXT announces; fails when
+# none does (a race announces its finishers in roster order, one box each)
+next_finisher() { while ((++FINISHER < ${#SAYS[@]})); do [ "$1" != "${SAYS[FINISHER]}" ] || return 0; done; return 1; }
 for race in 1 2; do
     open_race_menu || fail "$PROBLEM"
     xdotool key "${MENU_KEYS[1]}"
-    boxes=0 seen=("$WIN" "$POPUP") FINISHER=-1 tie=0
+    boxes=0 seen=("$WIN" "$POPUP") FINISHER=-1
     while until_ok 5 new_window "${seen[@]}"; do
         BOX=$NEW seen+=("$NEW") boxes=$((boxes + 1))
         shot "1$race-race$race-box$boxes"
         [ "$(xdotool getwindowname "$BOX")" = "$BOX_TITLE" ] || fail "box $boxes is not titled $BOX_TITLE"
         mapfile -t copied < <(box_text) || fail "the box's text could not be copied"
         [ "${copied[0]:-}" = "$BOX_TITLE" ] || fail "the box copies its title as '${copied[0]:-}'"
-        # the tie alone, or the next finisher's announcement, with the backed racer as "you"
+        # the tie alone (no finisher after it), or the next finisher's announcement
         if [ $boxes -eq 1 ] && [ "${copied[1]:-}" = "${ANNOUNCE[tie]}" ]; then
-            tie=1
-        elif [ $tie = 1 ] || ! next_finisher "${copied[1]:-}"; then
+            FINISHER=${#SAYS[@]}
+        elif ! next_finisher "${copied[1]:-}"; then
             fail "race $race, box $boxes says '${copied[1]:-}', no finisher's announcement after the last ($BACKED_NAME backed)"
         fi
         ok "race $race: box $boxes, titled '$BOX_TITLE', says '${copied[1]}'"
