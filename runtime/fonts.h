@@ -5,8 +5,8 @@
 
 namespace runtime {
 
-// A font of the stored window. Families that Linux desktops lack are drawn in a free face with
-// matching metrics, so every stored caption still fits its control.
+// A font of the stored window. The classic sans face is drawn in the face the game brings, with
+// the same widths on every platform, so every stored caption fits its control.
 QFont makeFont(QStringView family, double pointSize, int weight);
 
 } // namespace runtime
