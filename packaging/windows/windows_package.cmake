@@ -2,32 +2,38 @@
 # asks), its Windows platform plugin and native style, and MinGW's C++ runtime beside it. `cpack`
 # in the build folder zips that folder and makes an installer (NSIS) from the same install rules.
 
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-        DESTINATION .)
 # Its plugins, from Qt's own plugin folder: Debian 13's Qt makes no CMake targets of them.
 set(_plugins "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
-install(FILES ${_plugins}/platforms/qwindows.dll DESTINATION platforms)
 # Windows' native look: Qt 6.4's Vista style, which Qt 6.7 and later carry in their modern one
 file(GLOB _styles ${_plugins}/styles/*.dll)
 if(NOT _styles)
     message(FATAL_ERROR "packaging: Qt in ${QT6_INSTALL_PREFIX} has no Windows style plugin")
 endif()
+install(FILES ${_plugins}/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${_styles} DESTINATION styles)
-# MinGW's runtime, as the compiler that built the game finds it, without the symbols Debian's
-# copies keep for debuggers (they are most of libstdc++'s 23 MB)
-foreach(dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                    OUTPUT_VARIABLE _dll OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${_dll}")
-        message(FATAL_ERROR "packaging: ${CMAKE_CXX_COMPILER} knows no ${dll}")
-    endif()
-    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${CMAKE_CURRENT_BINARY_DIR}/${dll} ${_dll}
-                    COMMAND_ERROR_IS_FATAL ANY)
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${dll} DESTINATION .)
-endforeach()
+
+# The DLLs that the program and its plugins import (runtime_dlls.cmake): Qt's from where Qt for
+# Windows was built, MinGW's runtime from where the compiler keeps it and Debian's MinGW files.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+                OUTPUT_VARIABLE _libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
+get_filename_component(_mingw_runtime "${_libstdcxx}" DIRECTORY)
+find_path(ZOOMKIN_WINDOWS_OWN_DLLS kernel32.dll REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
+          PATHS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows /usr/lib/wine/x86_64-windows)
+install(CODE "
+    set(PROGRAM [[$<TARGET_FILE:zoomkin>]])
+    set(PLUGINS [[${_plugins}/platforms/qwindows.dll;${_styles}]])
+    set(SEARCH [[${QT6_INSTALL_PREFIX}/bin;${_mingw_runtime};/usr/x86_64-w64-mingw32/lib]])
+    set(LINKS [[${CMAKE_CURRENT_BINARY_DIR}/dll-names]])
+    set(WINDOWS_OWN [[${ZOOMKIN_WINDOWS_OWN_DLLS}]])
+    set(OBJDUMP [[${CMAKE_OBJDUMP}]])
+    set(STRIP [[${CMAKE_STRIP}]])
+    include([[${CMAKE_CURRENT_LIST_DIR}/runtime_dlls.cmake]])")
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+# the licence of the face the program carries (its resources hold Liberation Sans)
+install(FILES ${ZOOMKIN_GAME_FACE_LICENCE} DESTINATION . RENAME LICENSE-LiberationSans.txt)
 
 set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_STRIP_FILES ON) # the program without the symbols a debugger would want
 set(CPACK_PACKAGE_FILE_NAME "ZoomkinRace-${PROJECT_VERSION}-win64")
 set(ZOOMKIN_WINDOWS_PACKAGE ${CMAKE_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME} PARENT_SCOPE) # for the tests
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Zoomkin Race") # in Program Files
