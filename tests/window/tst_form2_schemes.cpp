@@ -41,11 +41,20 @@ QPalette highContrast() {
     return palette;
 }
 
+// Linux desktops hand a running program a new palette; Windows hands it a new setting (dark or
+// light apps), which Qt turns into its own palettes, one for the menu bar among them: there a
+// palette pushed by the suite would leave the menu bar in the old scheme's colours.
+bool desktopPushesPalettes() {
+    return QGuiApplication::platformName() != QLatin1String("windows");
+}
+
 // The colours that tell each scheme apart, so a scheme that failed to load cannot pass as one.
 QColor expectedBase() {
     const QString name = scheme();
     if (name == QLatin1String("breeze-dark"))
         return QColor(0x1b, 0x1e, 0x20);
+    if (name == QLatin1String("windows-dark"))
+        return QColor(0x2d, 0x2d, 0x2d);
     if (name == QLatin1String("qt6ct-darker"))
         return QColor(0x3d, 0x3d, 0x3d);
     if (name == QLatin1String("high-contrast"))
@@ -138,8 +147,10 @@ void TestForm2Schemes::verifyReads(const QString& scene) {
         const auto* option = probe_->option(racer);
         const Drawn caption = drawnIn(grabbed, *option, testing::captionRoom(*option));
         if (option->foreColor() == runtime::kRed) {
-            // the game's own red, drawn at full strength in the letters' stems
-            QCOMPARE(caption.text, QColor(Qt::red));
+            // the game's own red, drawn at full strength in the letters' stems (the colour that
+            // stands out most may be a focus frame's)
+            QVERIFY2(caption.counts.value(QColor(Qt::red).rgb()) > 0,
+                     qPrintable(option->text() + QLatin1String(" is drawn without its red")));
             reads(qPrintable(option->text()),
                   {caption.background,
                    Qt::red,
@@ -203,6 +214,8 @@ void TestForm2Schemes::lightDesktopLooksAsStored() {
 // A scheme switched while the game runs: the window takes the new one at once, the hovered
 // caption stays red and its cheer stays shown.
 void TestForm2Schemes::followsASchemeChangedWhileRunning() {
+    if (!desktopPushesPalettes())
+        QSKIP("this desktop changes schemes through its own setting, not a palette");
     probe_->moveOnto(*probe_->option(2));
     const auto paper = [&] {
         const QRect bare(probe_->bareSpot(), QSize(1, 1));

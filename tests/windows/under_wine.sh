@@ -8,4 +8,4 @@
 while IFS='=' read -r name value; do
     export "WINE$name=$value"
 done < <(env | grep '^QT_')
-exec bash "$(dirname "$0")/../../tools/lib/x_session.sh" 1024x768x24 wine "$@"
+exec bash "$(dirname "$0")/../../tools/lib/x_session.sh" 1600x1200x24 wine "$@"
