@@ -3,8 +3,8 @@
 # SEARCH (the folders to find them in), LINKS (a scratch folder), WINDOWS_OWN (Wine's builds of Windows' own DLLs, which are
 # left to Windows), OBJDUMP and STRIP. An import found nowhere stops the install.
 
-# Windows matches DLL names without regard to case, and CMake looks for them in lower case: this
-# machine's files are found under lower-case links to them.
+# Windows matches DLL names without regard to case; CMake looks for them as the import names them
+# (3.31) or in lower case (3.25): this machine's files are found under links of both names.
 set(links "${LINKS}")
 file(REMOVE_RECURSE "${links}")
 file(MAKE_DIRECTORY "${links}")
@@ -12,10 +12,12 @@ foreach(folder IN LISTS SEARCH)
     file(GLOB found "${folder}/*.dll")
     foreach(dll IN LISTS found)
         get_filename_component(name "${dll}" NAME)
-        string(TOLOWER "${name}" name)
-        if(NOT EXISTS "${links}/${name}") # the first folder's, as SEARCH orders them
-            file(CREATE_LINK "${dll}" "${links}/${name}" SYMBOLIC)
-        endif()
+        string(TOLOWER "${name}" lower)
+        foreach(link IN ITEMS "${name}" "${lower}")
+            if(NOT EXISTS "${links}/${link}") # the first folder's, as SEARCH orders them
+                file(CREATE_LINK "${dll}" "${links}/${link}" SYMBOLIC)
+            endif()
+        endforeach()
     endforeach()
 endforeach()
 
