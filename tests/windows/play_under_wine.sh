@@ -116,6 +116,12 @@ backed_drawn() {
 }
 until_ok 10 backed_drawn || fail "clicking $BACKED_NAME's option did not draw it checked, and it alone ($LAST_SHOT)"
 ok "clicking $BACKED_NAME's option draws it checked, and no other"
+# press_return BOX: Return on a box, which then goes. (Wine 10 closes it on the key's press, so the
+# release may find no window to go to: the box's going is what tells.)
+press_return() {
+    xdotool key --window "$1" Return 2>/dev/null || true
+    until_ok 10 window_gone "$1"
+}
 # box_text: the open box's text, copied as Windows copies a message box: title and text between
 # rules of dashes
 box_text() {
@@ -146,8 +152,7 @@ for race in 1 2; do
             fail "race $race, box $boxes says '${copied[1]:-}', no finisher's announcement after the last ($BACKED_NAME backed)"
         fi
         ok "race $race: box $boxes, titled '$BOX_TITLE', says '${copied[1]}'"
-        xdotool key --window "$BOX" Return
-        until_ok 10 window_gone "$BOX" || fail "Return did not close box $boxes"
+        press_return "$BOX" || fail "Return did not close box $boxes"
     done
     [ $boxes -ge 1 ] && [ $boxes -lt ${#RACERS[@]} ] || fail "race $race showed $boxes boxes"
     shot "1$race-race$race-after"
@@ -174,8 +179,7 @@ start_game "$WORK/game" "$WORK/game.log" 60 "$BOX_TITLE" WINEQT_QPA_PLATFORM=now
 boxes=0
 while running "$GAME_PID" && [ $boxes -lt 3 ] && until_ok 10 main_window "$BOX_TITLE"; do
     BOX=$WIN boxes=$((boxes + 1)) && shot "20-cannot-start-$boxes"
-    xdotool key --window "$BOX" Return
-    until_ok 10 window_gone "$BOX" || fail "Return did not close box $boxes"
+    press_return "$BOX" || fail "Return did not close box $boxes"
 done
 status=0 && wait "$GAME_PID" || status=$?
 GAME_PID=""
