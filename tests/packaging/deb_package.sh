@@ -104,7 +104,7 @@ echo "   Depends: $DEPENDS"
 # The package names alone: "a (>= 1), b | c" -> a b c, one a line.
 depends_names=$(sed -e 's/(.*)//' -e 's/\[.*\]//' -e 's/:.*//' <<<"${DEPENDS//[,|]/$'\n'}" |
     tr -d ' ')
-for needed in libqt6widgets6 qt6-qpa-plugins; do
+for needed in libqt6widgets6 fonts-liberation2 qt6-qpa-plugins; do
     grep -qx "$needed" <<<"$depends_names" || fail "Depends lacks $needed: $DEPENDS"
     ok "Depends has $needed"
 done

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMenu>
 #include <QPainter>
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void controlsStandWhereStored();
     void captionsAreTheGamesTexts();
     void everyCaptionFitsItsControl();
+    void carriesItsOwnFace();
     void opensWithNothingBackedOrCheered();
     void picturesStartAtTheirStoredPositions();
     void opensLookingAsItAlwaysHas();
@@ -104,6 +106,12 @@ void TestForm2Layout::everyCaptionFitsItsControl() {
         QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
     }
     qInfo("drawn in %s", qPrintable(drawnIn.join(QStringLiteral(", "))));
+}
+
+// Where the desktop lacks the face (Windows, a browser), the game draws it from its resources.
+void TestForm2Layout::carriesItsOwnFace() {
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/faces/game-face.ttf"));
+    QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList{"Liberation Sans"});
 }
 
 void TestForm2Layout::opensWithNothingBackedOrCheered() {
