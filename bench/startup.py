@@ -8,7 +8,10 @@ there the screen still shows the root). Timed runs then ask the window to close 
 manager's close button does (tools/lib/close_window.py); counted runs, under callgrind, are
 stopped (SIGTERM) at once, which ends their count. Figures only.
 
-usage: startup.py [--pairs N] [--counts N] LAYOUT GAME BASELINE   (LAYOUT: zoomkin-layout)
+With --launcher (wine, for the Windows programs) each timed run starts its program through it.
+
+usage: startup.py [--pairs N] [--counts N] [--launcher PROGRAM] LAYOUT GAME BASELINE
+       (LAYOUT: zoomkin-layout)
 """
 
 import argparse
@@ -91,11 +94,11 @@ def run(dpy, spot, command, counted=False, env=None):
     return mapped, painted, usage.ru_maxrss, (usage.ru_utime + usage.ru_stime) * 1000
 
 
-def timed(dpy, spot, programs, pairs):
+def timed(dpy, spot, programs, pairs, launcher):
     runs, failed = [], 0
     for pair in range(pairs + 1):  # pair 0 warms up
         try:
-            runs.append([run(dpy, spot, [program]) for program in programs])
+            runs.append([run(dpy, spot, launcher + [program]) for program in programs])
         except (RuntimeError, error.XError) as problem:
             print("  pair %d FAILED: %s" % (pair, problem))
             failed += pair > 0
@@ -154,6 +157,7 @@ def main():
     parser = argparse.ArgumentParser(usage=__doc__.split("usage: ")[1])
     parser.add_argument("--pairs", type=int, default=20)
     parser.add_argument("--counts", type=int, default=3)
+    parser.add_argument("--launcher", action="append", default=[])
     parser.add_argument("programs", nargs=3)
     args = parser.parse_args()
     layout = {line.split("\t")[0]: line.split("\t")[1:] for line in subprocess.run(
@@ -163,7 +167,7 @@ def main():
     dpy.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
     print("%d pairs, A B A B after one warm-up pair, on X display %s\n  A = %s\n  B = %s"
           % (args.pairs, dpy.get_display_name(), *args.programs[1:]), flush=True)
-    timed(dpy, spot, args.programs[1:], args.pairs)
+    timed(dpy, spot, args.programs[1:], args.pairs, args.launcher)
     if args.counts:
         counted(dpy, spot, args.programs[1:], args.counts)
 
