@@ -1,32 +1,16 @@
 #include "race_run.h"
 
+#include "float_faults.h"
 #include "roster.h"
 
 #include <array>
-#include <cfenv>
-#if defined(__x86_64__)
-#include <xmmintrin.h>
-#endif
 
 namespace race {
 namespace {
 
-constexpr int kFaultFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
-
-int raisedFaults() {
-#if defined(__x86_64__)
-    // float and double arithmetic runs on SSE here, so its status register holds every flag the
-    // race can raise; reading it alone costs a fraction of fetestexcept, which also asks the x87
-    static_assert(FE_INVALID == 0x01 && FE_DIVBYZERO == 0x04 && FE_OVERFLOW == 0x08);
-    return static_cast<int>(_mm_getcsr()) & kFaultFlags;
-#else
-    return std::fetestexcept(kFaultFlags);
-#endif
-}
-
 void checkFloatingPoint(RaceServices& services) {
-    if (const int raised = raisedFaults(); raised != 0)
-        services.floatingPointFault(raised);
+    if (const auto fault = raisedFloatFault())
+        services.floatingPointFault(*fault);
 }
 
 bool hasFinished(float position) {
@@ -68,7 +52,7 @@ std::int16_t drawStep(RaceServices& services) {
 
 int runTurns(Track& track, RaceServices& services) {
     // only faults of this race count, not flags left behind by whatever ran before it
-    std::feclearexcept(kFaultFlags);
+    clearFloatFaults();
     int turns = 0;
     for (; allRunning(track); ++turns) {
         std::array<std::int16_t, kRacerCount> steps{}; // all four are drawn before any moves

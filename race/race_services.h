@@ -15,6 +15,9 @@ public:
     virtual bool isBacked(int racer) const = 0;
 };
 
+// The floating-point faults a race checks its arithmetic for.
+enum class FloatFault { Invalid, DivisionByZero, Overflow };
+
 // The services a race takes from the program's runtime.
 class RaceServices {
 public:
@@ -23,8 +26,8 @@ public:
     virtual float nextRandom() = 0;                   // 0 <= r < 1
     virtual std::int16_t toInt16(double value) = 0;   // floor; out of range is a runtime error
     virtual void announce(std::string_view text) = 0; // modal; returns once the player closed it
-    // A floating-point fault (invalid, division by zero, overflow) ends the program.
-    [[noreturn]] virtual void floatingPointFault(int exceptFlags) = 0;
+    // A floating-point fault ends the program.
+    [[noreturn]] virtual void floatingPointFault(FloatFault fault) = 0;
 };
 
 } // namespace race

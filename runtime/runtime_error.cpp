@@ -2,7 +2,6 @@
 
 #include "message_box.h"
 
-#include <cfenv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,14 +38,6 @@ QString RuntimeError::report() const {
 
 void raise(ErrorCode code) {
     throw RuntimeError(code);
-}
-
-void raiseFloatingPointError(int exceptFlags) {
-    if (exceptFlags & FE_DIVBYZERO)
-        raise(ErrorCode::DivisionByZero);
-    if (exceptFlags & FE_OVERFLOW)
-        raise(ErrorCode::Overflow);
-    raise(ErrorCode::InvalidArgument);
 }
 
 void reportAndEnd(const RuntimeError& error, QWidget* parent) {

@@ -31,8 +31,6 @@ private:
 };
 
 [[noreturn]] void raise(ErrorCode code);
-// The error for a floating-point fault, chosen from the raised <cfenv> flags.
-[[noreturn]] void raiseFloatingPointError(int exceptFlags);
 
 inline constexpr int kRuntimeErrorExitStatus = 1;
 

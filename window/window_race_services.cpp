@@ -15,8 +15,16 @@ void WindowRaceServices::announce(std::string_view text) {
                             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void WindowRaceServices::floatingPointFault(int exceptFlags) {
-    runtime::raiseFloatingPointError(exceptFlags);
+void WindowRaceServices::floatingPointFault(race::FloatFault fault) {
+    switch (fault) {
+    case race::FloatFault::DivisionByZero:
+        runtime::raise(runtime::ErrorCode::DivisionByZero);
+    case race::FloatFault::Overflow:
+        runtime::raise(runtime::ErrorCode::Overflow);
+    case race::FloatFault::Invalid:
+        break;
+    }
+    runtime::raise(runtime::ErrorCode::InvalidArgument);
 }
 
 } // namespace window

@@ -17,7 +17,7 @@ public:
     float nextRandom() override { return generator_.next(); }
     std::int16_t toInt16(double value) override;
     void announce(std::string_view text) override;
-    [[noreturn]] void floatingPointFault(int exceptFlags) override;
+    [[noreturn]] void floatingPointFault(race::FloatFault fault) override;
 
 private:
     QWidget* window_;

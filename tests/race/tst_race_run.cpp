@@ -1,7 +1,9 @@
 // One race on a table of racers with a scripted or real generator and a recording message box.
+#include "float_faults.h"
 #include "race_run.h"
 #include "runtime_error.h"
 #include "scripted_race.h"
+#include "window_race_services.h"
 
 #include <QTest>
 
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void stepOutOfRangeIsAnOverflowError();
     void floatingPointFaultInADrawStopsBeforeTheConversion();
     void floatingPointFaultInAMoveStopsBeforeTheWrite();
+    void floatingPointFaultsBecomeRuntimeErrors();
     void flagsLeftBeforeTheRaceDoNotCount();
 };
 
@@ -247,9 +250,30 @@ void TestRaceRun::floatingPointFaultInAMoveStopsBeforeTheWrite() {
         race::runRace(track, services);
         QFAIL("an invalid subtraction must raise the floating-point error");
     } catch (const testing::FloatingPointFault& fault) {
-        QVERIFY(fault.flags & FE_INVALID);
+        QCOMPARE(fault.fault, race::FloatFault::Invalid);
     }
     QCOMPARE(track.writes, 0);
+}
+
+void TestRaceRun::floatingPointFaultsBecomeRuntimeErrors() {
+    // the error the window's services raise for a step whose arithmetic went wrong this way
+    const auto codeFor = [](float (*step)(float)) {
+        race::clearFloatFaults();
+        volatile float input = 0;
+        volatile float result = step(input);
+        (void)result;
+        const auto fault = race::raisedFloatFault();
+        race::clearFloatFaults();
+        try {
+            window::WindowRaceServices(nullptr).floatingPointFault(fault.value());
+        } catch (const runtime::RuntimeError& error) {
+            return error.code();
+        }
+        return runtime::ErrorCode{};
+    };
+    QCOMPARE(codeFor([](float zero) { return 1 / zero; }), runtime::ErrorCode::DivisionByZero);
+    QCOMPARE(codeFor([](float zero) { return (zero + 3e38f) * 10; }), runtime::ErrorCode::Overflow);
+    QCOMPARE(codeFor([](float zero) { return zero / zero; }), runtime::ErrorCode::InvalidArgument);
 }
 
 void TestRaceRun::flagsLeftBeforeTheRaceDoNotCount() {

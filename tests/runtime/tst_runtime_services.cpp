@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include <array>
-#include <cfenv>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -24,7 +23,6 @@ private Q_SLOTS:
     void intFloorsIntoSixteenBits();
     void intOutsideSixteenBitsOverflows_data();
     void intOutsideSixteenBitsOverflows();
-    void floatingPointFaultsBecomeRuntimeErrors();
     void errorReportShowsNumberAndText();
     void directColoursAreBlueGreenRed();
     void schemeColoursAreTheSurfacesPaperAndInk();
@@ -121,20 +119,6 @@ void TestRuntimeServices::intOutsideSixteenBitsOverflows() {
         QCOMPARE(error.number(), 6);
         QCOMPARE(error.description(), QStringLiteral("Overflow"));
     }
-}
-
-void TestRuntimeServices::floatingPointFaultsBecomeRuntimeErrors() {
-    const auto codeFor = [](int flags) {
-        try {
-            runtime::raiseFloatingPointError(flags);
-        } catch (const runtime::RuntimeError& error) {
-            return error.code();
-        }
-        return runtime::ErrorCode{};
-    };
-    QCOMPARE(codeFor(FE_DIVBYZERO), runtime::ErrorCode::DivisionByZero);
-    QCOMPARE(codeFor(FE_OVERFLOW), runtime::ErrorCode::Overflow);
-    QCOMPARE(codeFor(FE_INVALID), runtime::ErrorCode::InvalidArgument);
 }
 
 void TestRuntimeServices::errorReportShowsNumberAndText() {

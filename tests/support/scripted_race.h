@@ -25,7 +25,7 @@ inline float randomForStep(int step) {
 using EventLog = std::vector<std::string>;
 
 struct FloatingPointFault {
-    int flags;
+    race::FloatFault fault;
 };
 
 // A table of racers. The plain table does nothing else, so the benchmarks time the race alone.
@@ -84,7 +84,9 @@ public:
     }
     std::int16_t toInt16(double value) override;
     void announce(std::string_view) override { ++announced; }
-    [[noreturn]] void floatingPointFault(int flags) override { throw FloatingPointFault{flags}; }
+    [[noreturn]] void floatingPointFault(race::FloatFault fault) override {
+        throw FloatingPointFault{fault};
+    }
 
     long randomizeCalls = 0;
     long draws = 0;     // a race draws one step per racer per turn
