@@ -89,3 +89,10 @@ build_game() {
     cmake -S "$ROOT" -B "$BUILD_DIR" "$@" >/dev/null &&
         cmake --build "$BUILD_DIR" --parallel "$(nproc)" ${TARGETS:+--target $TARGETS}
 }
+
+# The build machine's own programs for a cross build (Windows, a browser): the picture baker, which
+# runs while the game is built, and the layout that the tests read; from the native build in build/.
+build_native_tools() {
+    { [ -f "$ROOT/build/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$ROOT/build" >/dev/null; } &&
+        cmake --build "$ROOT/build" --parallel "$(nproc)" --target zoomkin-bake zoomkin-layout
+}

@@ -1,0 +1,55 @@
+# shellcheck shell=bash
+# Qt's base for another platform (Windows, a browser), built from Debian's own source of this
+# machine's Qt, once, and kept outside the checkout for every later run: shared by
+# tools/build-windows and tools/build-web.
+
+# build_qt_from_source WHAT DIR OPTIONS KEYED CONFIGURE: sets QT to DIR/qtbase-VERSION-KEY and builds
+# Qt's base for WHAT there unless a finished build is there; an interrupted one goes on where it
+# stopped. OPTIONS is the file of configure's arguments (every line not a comment); KEY changes
+# with it and with the file KEYED (a toolchain, say), so that a new configuration builds anew.
+# CONFIGURE is the function that runs configure, in the build folder, with Qt's source folder and
+# the options as its arguments; QT is set when it runs.
+build_qt_from_source() {
+    local what=$1 dir=$2 options_file=$3 keyed=$4 configure=$5 source_version key src
+    source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+    key=$(cat "$options_file" "$keyed" | sha256sum | cut -c1-12)
+    QT=$dir/qtbase-$source_version-$key
+    [ -f "$QT/.built" ] && { echo "== reusing Qt for $what in $QT"; return; }
+
+    mkdir -p "$dir"
+    src=$(fetch_qt_source "$source_version")
+    echo "== building Qt's base for $what in $QT (15 to 40 minutes on two cores)"
+    mkdir -p "$QT.build"
+    local options
+    # shellcheck disable=SC2207 # the options are words, one or more to a line
+    options=($(grep -v '^\s*\(#\|$\)' "$options_file"))
+    (cd "$QT.build" && "$configure" "$src" "${options[@]}") >"$QT.configure.log" 2>&1 ||
+        { tail -n 30 "$QT.configure.log" >&2; exit 1; }
+    cmake --build "$QT.build" --parallel "$(nproc)" >"$QT.build.log" 2>&1 ||
+        { grep -B2 -A20 -m1 'FAILED' "$QT.build.log" >&2 || tail -n 30 "$QT.build.log" >&2; exit 1; }
+    cmake --install "$QT.build" --strip >/dev/null && touch "$QT/.built" && rm -rf "$QT.build"
+}
+
+# fetch_qt_source VERSION: prints the folder of qt6-base's source at VERSION, with Debian's patches,
+# fetched from Debian's archive into $ZOOMKIN_QT_SOURCE_DIR (default /var/lib/zoomkin-race/source)
+# unless it is there already.
+fetch_qt_source() {
+    local version=$1 dir=${ZOOMKIN_QT_SOURCE_DIR:-/var/lib/zoomkin-race/source}
+    local src=$dir/qt6-base-${version%-*}
+    if [ ! -f "$src/.fetched" ]; then
+        echo "== fetching Debian's source of qt6-base $version" >&2
+        # apt's settings of its own: a source index beside the build, none of the machine's touched
+        local work=$dir/apt
+        mkdir -p "$dir"
+        mkdir -p "$work/lists/partial" "$work/cache/archives/partial"
+        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror)" \
+            "$(. /etc/os-release && echo "$VERSION_CODENAME") main" >"$work/sources.list"
+        # (and as root throughout: apt's own user may not read this folder)
+        local apt=(apt-get -qq -o "Dir::Etc::SourceList=$work/sources.list" -o Dir::Etc::SourceParts=-
+            -o "Dir::State::Lists=$work/lists" -o "Dir::Cache=$work/cache" -o APT::Sandbox::User=root)
+        rm -rf "$src"
+        (cd "$dir" && "${apt[@]}" update && "${apt[@]}" source "qt6-base=$version") >/dev/null &&
+            touch "$src/.fetched" || { echo "could not fetch qt6-base's source" >&2; exit 1; }
+    fi
+    echo "$src"
+}
