@@ -19,4 +19,6 @@ void tellPlayer(const QString& why) {
     std::fflush(stderr);
 }
 
+void settleIn() {} // a desktop has the game as it is
+
 } // namespace app

@@ -16,4 +16,6 @@ void tellPlayer(const QString& why) {
                 reinterpret_cast<const wchar_t*>(title.utf16()), MB_OK | MB_ICONERROR);
 }
 
+void settleIn() {} // Windows has the game as it is
+
 } // namespace app

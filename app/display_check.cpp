@@ -1,6 +1,7 @@
 #include "display_check.h"
 
 #include "desktop.h"
+#include "program_end.h"
 
 #include <QList>
 #include <QString>
@@ -46,7 +47,7 @@ void failOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
                        ? QStringLiteral("cannot open the game's window on display '%1': %2")
                              .arg(QString::fromLocal8Bit(display), cause(message))
                        : QStringLiteral("cannot open the game's window: %1").arg(cause(message)));
-        std::_Exit(kNoDisplayExitStatus);
+        runtime::endProgram(kNoDisplayExitStatus);
     }
     heldMessages.append(
         {type, QLatin1String(context.category ? context.category : "default"), message});

@@ -16,12 +16,14 @@ int main(int argc, char* argv[]) {
     auto guard = std::make_unique<app::DisplayFailureGuard>();
     QApplication application(argc, argv);
     guard.reset();
+    app::settleIn();
 
     QApplication::setApplicationName(runtime::kApplicationTitle);
     QApplication::setApplicationVersion(runtime::kApplicationVersion);
     QGuiApplication::setDesktopFileName(runtime::kDesktopFileName);
 
     window::Form2 form;
-    form.show();
+    // at its own size: a browser's platform would otherwise stretch it over the whole page
+    form.showNormal();
     return QApplication::exec();
 }

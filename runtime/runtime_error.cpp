@@ -1,9 +1,9 @@
 #include "runtime_error.h"
 
 #include "message_box.h"
+#include "program_end.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace runtime {
 namespace {
@@ -43,8 +43,7 @@ void raise(ErrorCode code) {
 void reportAndEnd(const RuntimeError& error, QWidget* parent) {
     std::fprintf(stderr, "ZoomkinRace!: run-time error %d: %s\n", error.number(), error.what());
     showMessageBox(parent, error.report());
-    std::fflush(nullptr);
-    std::_Exit(kRuntimeErrorExitStatus);
+    endProgram(kRuntimeErrorExitStatus);
 }
 
 } // namespace runtime
