@@ -36,6 +36,6 @@ int main(int argc, char* argv[]) {
             dropDown->addAction(caption);
     }
 
-    window.show();
+    window.showNormal(); // at its own size, as the game's (a browser would stretch it over the page)
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@ const notice = document.getElementById('notice');
 const message = document.getElementById('message');
 const progress = document.getElementById('progress');
 const again = document.getElementById('again');
+const { program, entry } = document.currentScript.dataset; // the game, as index.html names it
 
 // The game's own title bars and boxes draw their titles in the game's face too (Qt's style for
 // them, inside the screen's shadow root, names a face few systems have).
@@ -63,11 +64,11 @@ async function start() {
     tell('Loading the game', { busy: true });
     let lastWords = ''; // the last thing the game said on standard error
     try {
-        compiled ??= WebAssembly.compile(await download('zoomkin-race.wasm'));
+        compiled ??= WebAssembly.compile(await download(`${program}.wasm`));
         await qtLoad({
             qt: {
                 module: compiled,
-                entryFunction: window.zoomkinRace,
+                entryFunction: window[entry],
                 containerElements: [screen],
                 onLoaded: () => {
                     notice.hidden = true;
