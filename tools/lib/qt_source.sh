@@ -23,6 +23,9 @@ build_qt_from_source() {
     local options
     # shellcheck disable=SC2207 # the options are words, one or more to a line
     options=($(grep -v '^\s*\(#\|$\)' "$options_file"))
+    # Compiled a batch of files at a time where configure offers it (Qt 6.5 on): much faster, the
+    # same Qt
+    grep -q -- '^ *-unity-build ' "$src/config_help.txt" && options+=(-unity-build)
     (cd "$QT.build" && "$configure" "$src" "${options[@]}") >"$QT.configure.log" 2>&1 ||
         { tail -n 30 "$QT.configure.log" >&2; exit 1; }
     cmake --build "$QT.build" --parallel "$(nproc)" >"$QT.build.log" 2>&1 ||
