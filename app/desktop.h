@@ -6,7 +6,7 @@ namespace app {
 
 // What differs between the desktops the game runs on, one small function each. The one for this
 // desktop is chosen when the game is built: desktop_posix.cpp, desktop_windows.cpp or, in a
-// browser, desktop_web.cpp.
+// browser, desktop_web.cpp; Linux and a browser share tell_player_stderr.cpp.
 
 // True when Qt has somewhere to open the window: on Linux a display named in the environment (X11
 // or Wayland, or a platform in QT_QPA_PLATFORM); Windows always has its desktop, a browser its

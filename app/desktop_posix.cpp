@@ -1,8 +1,5 @@
 #include "desktop.h"
 
-#include "app_identity.h"
-
-#include <cstdio>
 #include <cstdlib>
 
 namespace app {
@@ -12,11 +9,6 @@ bool hasDisplay() {
         if (const char* value = std::getenv(variable); value && *value)
             return true;
     return false;
-}
-
-void tellPlayer(const QString& why) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(runtime::kApplicationTitle), qPrintable(why));
-    std::fflush(stderr);
 }
 
 void settleIn() {} // a desktop has the game as it is

@@ -1,23 +1,14 @@
 #include "desktop.h"
 
-#include "app_identity.h"
 #include "fonts.h"
 #include "program_end.h"
 
 #include <QApplication>
 
-#include <cstdio>
-
 namespace app {
 
 bool hasDisplay() {
     return true; // the page always has somewhere to draw
-}
-
-void tellPlayer(const QString& why) {
-    // the page shows the game's last words on standard error when it could not start
-    std::fprintf(stderr, "%s: %s\n", qPrintable(runtime::kApplicationTitle), qPrintable(why));
-    std::fflush(stderr);
 }
 
 void settleIn() {
