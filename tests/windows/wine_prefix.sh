@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The Wine prefixes the Windows suites and tools/bench run the game in, with the build's Wine
-# settings: "wine_prefix.sh" makes $WINEPREFIX unless it is there; "wine_prefix.sh --dark COPY"
-# makes COPY anew from it, with Windows' apps set dark, as a player sets them.
+# Makes the Windows suites' (and tools/bench's) Wine prefix, $WINEPREFIX, unless it is there; with
+# "--dark COPY", makes COPY anew from it with Windows' apps set dark, as a player sets them.
 set -euo pipefail
 if [ "${1:-}" != --dark ]; then
     [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i && wineserver -w; }
