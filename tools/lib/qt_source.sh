@@ -26,11 +26,27 @@ build_qt_from_source() {
     # Compiled a batch of files at a time where configure offers it (Qt 6.5 on): much faster, the
     # same Qt
     grep -q -- '^ *-unity-build ' "$src/config_help.txt" && options+=(-unity-build)
+    # Qt 6.4 cannot write its bill of materials (-sbom, Qt 6.8 on): its attribution files, kept
+    # below with the rest of the legal texts, say the same
+    grep -q -- '^ *-sbom ' "$src/config_help.txt" || mapfile -t options < <(printf '%s\n' "${options[@]}" | grep -vx -- -sbom)
     (cd "$QT.build" && "$configure" "$src" "${options[@]}") >"$QT.configure.log" 2>&1 ||
         { tail -n 30 "$QT.configure.log" >&2; exit 1; }
     cmake --build "$QT.build" --parallel "$(nproc)" >"$QT.build.log" 2>&1 ||
         { grep -B2 -A20 -m1 'FAILED' "$QT.build.log" >&2 || tail -n 30 "$QT.build.log" >&2; exit 1; }
-    cmake --install "$QT.build" --strip >/dev/null && touch "$QT/.built" && rm -rf "$QT.build"
+    cmake --install "$QT.build" --strip >/dev/null && keep_qt_legal_texts "$src" "$source_version" "$options_file" &&
+        touch "$QT/.built" && rm -rf "$QT.build"
+}
+
+# keep_qt_legal_texts SOURCE VERSION OPTIONS: what a package of this Qt must carry, kept in
+# $QT/legal: the source's licence texts and the attribution files of the code it bundles (with
+# the licence files beside them), and which source was built with which options, for the notices.
+keep_qt_legal_texts() {
+    local src=$1 version=$2 options_file=$3
+    mkdir -p "$QT/legal"
+    (cd "$src" && find . -path ./tests -prune -o -type f \( -name qt_attribution.json -o -iname 'LICENSE*' \
+        -o -iname 'COPYING*' -o -path './LICENSES/*' -o -path ./debian/copyright \) -print | tar -cf - -T -) | tar -xf - -C "$QT/legal"
+    echo "qt6-base $version" >"$QT/legal/source-package"
+    cp "$options_file" "$QT/legal/qtbase.options"
 }
 
 # fetch_qt_source VERSION: prints the folder of qt6-base's source at VERSION, with Debian's patches,
