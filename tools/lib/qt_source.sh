@@ -43,8 +43,8 @@ build_qt_from_source() {
 keep_qt_legal_texts() {
     local src=$1 version=$2 options_file=$3
     mkdir -p "$QT/legal"
-    (cd "$src" && find . -path ./tests -prune -o -type f \( -name qt_attribution.json -o -iname 'LICENSE*' \
-        -o -iname 'COPYING*' -o -path './LICENSES/*' -o -path ./debian/copyright \) -print | tar -cf - -T -) | tar -xf - -C "$QT/legal"
+    (cd "$src" && find . -path ./tests -prune -o -type f \( -name qt_attribution.json -o -iname '*LICEN[CS]E*' \
+        -o -iname '*COPYING*' -o -path './LICENSES/*' -o -path ./debian/copyright \) -print | tar -cf - -T -) | tar -xf - -C "$QT/legal"
     echo "qt6-base $version" >"$QT/legal/source-package"
     cp "$options_file" "$QT/legal/qtbase.options"
 }
