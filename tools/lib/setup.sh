@@ -93,6 +93,7 @@ build_game() {
 # The build machine's own programs for a cross build (Windows, a browser): the picture baker, which
 # runs while the game is built, and the layout that the tests read; from the native build in build/.
 build_native_tools() {
-    { [ -f "$ROOT/build/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$ROOT/build" >/dev/null; } &&
+    # (without the tests, whose packages tools/test installs: they are not needed here)
+    { [ -f "$ROOT/build/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$ROOT/build" -DBUILD_TESTING=OFF >/dev/null; } &&
         cmake --build "$ROOT/build" --parallel "$(nproc)" --target zoomkin-bake zoomkin-layout
 }
