@@ -1,5 +1,6 @@
 # Installs the DLLs that the program and its plugins import, as CMake finds them in their import
-# tables (with MinGW's objdump), run at install time. Set by the install rule: PROGRAM, PLUGINS,
+# tables (with MinGW's objdump), run at install time, and leaves their files' paths in
+# ZOOMKIN_IMPORTED_DLLS for the notices' step after it. Set by the install rule: PROGRAM, PLUGINS,
 # SEARCH (the folders to find them in), LINKS (a scratch folder), WINDOWS_OWN (Wine's builds of Windows' own DLLs, which are
 # left to Windows), OBJDUMP and STRIP. An import found nowhere stops the install.
 
@@ -32,8 +33,10 @@ file(GET_RUNTIME_DEPENDENCIES EXECUTABLES "${PROGRAM}" MODULES ${PLUGINS}
 if(missing)
     message(FATAL_ERROR "no DLL found for ${missing}")
 endif()
+set(ZOOMKIN_IMPORTED_DLLS)
 foreach(link IN LISTS dlls)
     file(REAL_PATH "${link}" dll)
+    list(APPEND ZOOMKIN_IMPORTED_DLLS "${dll}")
     get_filename_component(name "${dll}" NAME)
     message(STATUS "Installing: ${CMAKE_INSTALL_PREFIX}/${name} (imported)")
     file(COPY "${dll}" DESTINATION "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")

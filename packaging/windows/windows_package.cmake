@@ -32,6 +32,25 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 # the licence of the face the program carries (its resources hold Liberation Sans)
 install(FILES ${ZOOMKIN_GAME_FACE_LICENCE} DESTINATION . RENAME LICENSE-LiberationSans.txt)
 
+# What else the folder holds, and under which licences: Qt's parts that the game links and the
+# plugins beside it, with all that Qt's bill of materials says they hold, and MinGW's runtime;
+# the installer's licence page shows the game's licence and names them (written by the same step).
+include(${CMAKE_CURRENT_LIST_DIR}/../legal/legal.cmake)
+zoomkin_qt_parts(zoomkin _qt_parts)
+set(_plugin_files)
+foreach(plugin IN LISTS _styles ITEMS ${_plugins}/platforms/qwindows.dll)
+    get_filename_component(name "${plugin}" NAME)
+    list(APPEND _plugin_files ${name})
+endforeach()
+set(_licence_page ${CMAKE_CURRENT_BINARY_DIR}/installer-licence.txt)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${_licence_page} COPYONLY) # until the first install
+set(ZOOMKIN_NOTICES_FROM ${_qt_parts} ${_plugin_files} PARENT_SCOPE) # for the tests
+zoomkin_install_notices(TITLE "Zoomkin Race! ${PROJECT_VERSION} for Windows: what it holds"
+    FROM ${_qt_parts} ${_plugin_files} DESTINATION . RUNTIMES_VAR ZOOMKIN_IMPORTED_DLLS SUMMARY ${_licence_page})
+# Qt under the LGPL: that it is used, how a player replaces it, and which source was built how
+configure_file(${CMAKE_CURRENT_LIST_DIR}/README-Qt.txt.in README-Qt.txt @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README-Qt.txt DESTINATION .)
+
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_STRIP_FILES ON) # the program without the symbols a debugger would want
 set(CPACK_PACKAGE_FILE_NAME "ZoomkinRace-${PROJECT_VERSION}-win64")
@@ -44,7 +63,7 @@ set(CPACK_NSIS_PACKAGE_NAME "Zoomkin Race!")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/assets/zoomkin-race.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/assets/zoomkin-race.ico")
 set(CPACK_NSIS_INSTALLED_ICON_NAME "${ZOOMKIN_APP_TITLE}.exe")
-set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_RESOURCE_FILE_LICENSE "${_licence_page}")
 # The Start menu's entry: the program, in the installation's top folder
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_PACKAGE_EXECUTABLES "${ZOOMKIN_APP_TITLE};Zoomkin Race!")

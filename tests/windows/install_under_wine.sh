@@ -4,10 +4,11 @@
 # entry starts the game; and the uninstaller takes all of it away again. In a copy of the suites'
 # Wine prefix, so nothing here is left behind there.
 #
-# usage: install_under_wine.sh INSTALLER.exe LAYOUT TOOLS_DIR
+# usage: install_under_wine.sh INSTALLER.exe LAYOUT TOOLS_DIR [LICENCE_CHECK...]
+# LICENCE_CHECK: a command that checks the installed folder's notices, given it as its last word.
 # Needs: wine xvfb xdotool (Debian packages), and WINEPREFIX.
 set -euo pipefail
-[ $# -eq 3 ] || { echo "usage: $0 INSTALLER.exe LAYOUT TOOLS_DIR" >&2; exit 2; }
+[ $# -ge 3 ] || { echo "usage: $0 INSTALLER.exe LAYOUT TOOLS_DIR [LICENCE_CHECK...]" >&2; exit 2; }
 INSTALLER=$(readlink -f "$1")
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # shellcheck source-path=SCRIPTDIR source=wine_check.sh
@@ -42,6 +43,7 @@ done
 # Windows' native style, named after Qt's version
 compgen -G "$FOLDER/styles/*.dll" >/dev/null || fail "the installer put no style in ${FOLDER#"$C/"}/styles"
 ok "the game is installed in ${FOLDER#"$C/"}"
+[ $# -eq 3 ] || "${@:4}" "$FOLDER" || fail "the installed game does not carry its licences"
 [ -f "$ENTRY" ] || fail "no Start-menu entry ${ENTRY#"$C/"}"
 listed=$(wine reg query "$APPS_KEY" 2>/dev/null | tr -d '\r') || fail "the installed apps do not list it"
 grep -qE "DisplayName +REG_SZ +Zoomkin Race!$" <<<"$listed" || fail "its installed-apps line: $listed"
