@@ -26,6 +26,8 @@ def download(site):
     print('%-28s %10s %10s %10s' % ('what a player downloads', 'raw', 'gzip -9', 'brotli -q 11'))
     total = [0, 0, 0]
     for name in sorted(os.listdir(site)):
+        if os.path.isdir(os.path.join(site, name)):  # (legal/: licences and source, never loaded to play)
+            continue
         data = open(os.path.join(site, name), 'rb').read()
         sizes = [len(data), len(gzip.compress(data, 9)),
                  len(subprocess.run(['brotli', '-q', '11', '-c'], input=data, capture_output=True).stdout)]

@@ -10,6 +10,32 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 # the licence of the face the program carries (its resources hold Liberation Sans)
 install(FILES ${ZOOMKIN_GAME_FACE_LICENCE} DESTINATION . RENAME LICENSE-LiberationSans.txt)
 
+# Licences and source, in legal/, which the page links to and never loads: the program is
+# conveyed under the GPL-3.0 (Qt's WebAssembly platform and loader are), so its texts, the
+# notices of all that Qt and Emscripten put in it, the game's source archive and directions to
+# the exact Qt source stand beside the page.
+include(${CMAKE_CURRENT_LIST_DIR}/../legal/legal.cmake)
+zoomkin_qt_parts(zoomkin _qt_parts PLUGINS)
+execute_process(COMMAND dpkg-query -W -f=\${Version} emscripten OUTPUT_VARIABLE ZOOMKIN_EMSCRIPTEN_VERSION)
+set(ZOOMKIN_NOTICES_FROM ${_qt_parts} PARENT_SCOPE) # for the tests
+zoomkin_install_notices(TITLE "Zoomkin Race! ${PROJECT_VERSION} in a browser: what the page holds"
+    FROM ${_qt_parts} DEBIAN_PACKAGES emscripten DESTINATION legal)
+set(ZOOMKIN_SOURCE_ARCHIVE zoomkin-race-${PROJECT_VERSION}-source.tar.gz)
+string(REPLACE "&" "&amp;" ZOOMKIN_QT_OPTIONS_HTML "${ZOOMKIN_QT_OPTIONS}")
+string(REPLACE "<" "&lt;" ZOOMKIN_QT_OPTIONS_HTML "${ZOOMKIN_QT_OPTIONS_HTML}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/legal.html.in legal/index.html @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/legal/index.html DESTINATION legal)
+# The game's source as committed (what git archive makes of HEAD); from a tree without git, the tree
+install(CODE "
+    set(archive \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/legal/${ZOOMKIN_SOURCE_ARCHIVE}\")
+    if(EXISTS [[${PROJECT_SOURCE_DIR}/.git]])
+        execute_process(COMMAND git -C [[${PROJECT_SOURCE_DIR}]] archive --format=tar.gz
+            --prefix=zoomkin-race-${PROJECT_VERSION}/ -o \${archive} HEAD COMMAND_ERROR_IS_FATAL ANY)
+    else()
+        execute_process(COMMAND tar -czf \${archive} --exclude=./build* --transform=s,^.,zoomkin-race-${PROJECT_VERSION},
+            -C [[${PROJECT_SOURCE_DIR}]] . COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME "ZoomkinRace-${PROJECT_VERSION}-web")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

@@ -7,7 +7,7 @@ The zip's page is served on 127.0.0.1 and played through Selenium and Debian's c
 hovering a caption turns it red and shows the cheer; a race without a pick and one with a pick
 show their boxes (read as a screen reader reads them: the title bar and the text) in an order the
 roster allows, and put the racers back on the start line; Quit ends the game and the page says so;
-Play again starts it anew; nothing reaches the console as an error; a page whose game is missing
+Play again starts it anew; the link to the licences and source stays in reach; nothing reaches the console as an error; a page whose game is missing
 says it could not start. Screenshots land in SHOTS.
 """
 import atexit, functools, http.server, io, os, shutil, subprocess, sys, tempfile, threading, time, zipfile
@@ -89,6 +89,13 @@ def point(x, y, click=False):
     time.sleep(0.3)
 
 
+def licences_reachable(moment):
+    """The link to the licences and source is on the page, with nothing over it."""
+    if not driver.execute_script('''const a = document.getElementById('legal'), r = a?.getBoundingClientRect();
+            return r?.width > 0 && document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2) === a;'''):
+        fail(f'{moment}, the link to the licences and source is hidden or covered')
+
+
 def open_game():
     """The game's window once drawn, and where its client area is (under its menu bar)."""
     global game, ox, oy
@@ -141,7 +148,9 @@ def race(backed):
 
 if driver.title != TITLE:
     fail(f"the page is titled '{driver.title}', not '{TITLE}'")
+licences_reachable('while the game loads')
 open_game()
+licences_reachable('during the game')
 if abs(game['w'] - int(field['client'][0])) > 2:  # at its own size, not stretched over the page
     fail(f"the window's client area is {game['w']} wide, not {field['client'][0]}")
 start = shot('window')
@@ -167,6 +176,7 @@ race(2)
 choose(1)
 wait_for('the page saying the game has ended', lambda: driver.find_element('id', 'again').is_displayed())
 shot('ended')
+licences_reachable('once the game has ended')
 driver.find_element('id', 'again').click()
 open_game()
 if errors := [entry['message'] for entry in driver.get_log('browser') if entry['level'] == 'SEVERE']:
