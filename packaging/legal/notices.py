@@ -8,7 +8,7 @@ Qt's parts come from the bill of materials that Qt wrote when it was built (QT_P
 Qt 6.8 on): every package reachable from the parts the game uses (--from: a CMake target such as
 Qt6::Widgets, or the name of a file Qt installed, such as qwindows.dll), through what each depends
 on or contains. A Qt without one (6.4) has its attribution files instead, kept in QT_PREFIX/legal:
-then every bundled component in the parts of Qt that were built is listed. The toolchain's
+then Qt and every component that its attribution files name are listed. The toolchain's
 runtime libraries (--runtime, files the package carries; --debian-package, libraries linked in)
 bring the copyright files of the Debian packages they come from (Qt's own files among the
 runtimes are left to the bill of materials).
@@ -52,8 +52,8 @@ class Component:
 
 
 def read_spdx(path):
-    """The packages of an SPDX tag-value document, by id, and its relationships between them."""
-    packages, relations, current = {}, [], None
+    """The packages and the files of an SPDX tag-value document, by id, and its relationships."""
+    packages, files, relations, current = {}, {}, [], None
     text = Path(path).read_text(encoding='utf-8')
     # multi-line values stand between <text> and </text>
     for tag, value in re.findall(r'^(\w+): (<text>.*?</text>|[^\n]*)$', text, re.S | re.M):
@@ -64,22 +64,18 @@ def read_spdx(path):
             current = {'FileName': value}
         elif tag == 'SPDXID' and current is not None:
             current['SPDXID'] = value
-            if 'PackageName' in current:
-                packages[value] = current
-            else:
-                packages.setdefault('files', {})[value] = current
+            (packages if 'PackageName' in current else files)[value] = current
         elif tag == 'Relationship':
             relations.append(value.split())
         elif current is not None:
             current.setdefault(tag, value)
-    return packages, relations
+    return packages, files, relations
 
 
 def qt_components_from_sbom(sbom, start, legal):
     """The components reachable from START (CMake targets or installed files' names) in Qt's bill
     of materials, through DEPENDS_ON and CONTAINS; Qt's build-only and system parts left out."""
-    packages, relations = read_spdx(sbom)
-    files = packages.pop('files', {})
+    packages, files, relations = read_spdx(sbom)
     edges = {}
     for a, kind, b in relations:
         if kind in ('DEPENDS_ON', 'CONTAINS'):
@@ -142,7 +138,8 @@ def qt_components_from_attributions(legal):
     """Without a bill of materials: Qt itself and every component that the attribution files of
     the source's library folders name but Qt Test's (over-inclusive: parts Qt was configured
     without, and other platforms' parts, are named too)."""
-    chosen = [Component('Qt (Core, Gui, Widgets and their plugins)', 'see source-package',
+    version = re.search(r' (?:\d+:)?([\d.]+)', (legal / 'source-package').read_text())[1]  # (Debian's, upstream part)
+    chosen = [Component('Qt (Core, Gui, Widgets and their plugins)', version,
                         'LGPL-3.0-only OR GPL-2.0-only OR GPL-3.0-only',
                         'Copyright (C) The Qt Company Ltd. and other contributors.', 'qtbase')]
     for path in sorted((legal / 'src').rglob('qt_attribution.json')):

@@ -43,7 +43,7 @@ for c in components:
             failures.append(f'no text of {licence_id} (named by {c.name}) in licences/')
 # Every DLL is Qt's (its bill of materials names the file; without one, a part named) or in the notices
 sbom = sorted((args.qt / 'sbom').glob('qtbase-*.spdx'))
-qt_files = ({Path(f['FileName']).name.lower() for f in notices.read_spdx(sbom[0])[0].get('files', {}).values()}
+qt_files = ({Path(f['FileName']).name.lower() for f in notices.read_spdx(sbom[0])[1].values()}
             if sbom else {f'qt6{part[5:].lower()}.dll' for part in args.start} | {p.lower() for p in args.start})
 for dll in root.rglob('*.dll'):
     if dll.name.lower() not in qt_files and dll.name not in said:
