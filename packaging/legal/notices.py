@@ -246,8 +246,8 @@ def main():
     write(components, args.title, args.qt, args.out)
     if args.summary:
         licence, out = args.summary
-        lines = [licence.read_text(encoding='utf-8'), '', 'Besides the game, this copy holds the components below, each '
-                 'under its own licence: NOTICES.txt and the licences folder beside the game give them in full.', '']
+        lines = [licence.read_text(encoding='utf-8'), '', 'Besides the game, this copy holds the components below, each',
+                 'under its own licence: NOTICES.txt and the licences folder beside the game give them', 'in full.', '']
         lines += [f'- {c.name} {c.version}: {c.licence}' for c in components]
         out.write_text('\n'.join(lines) + '\n', encoding='utf-8')
 
