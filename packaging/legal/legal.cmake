@@ -11,7 +11,8 @@ endif()
 file(STRINGS ${ZOOMKIN_QT_LEGAL}/source-package ZOOMKIN_QT_SOURCE_PACKAGE)
 set(ZOOMKIN_QT_SOURCE_PACKAGE ${ZOOMKIN_QT_SOURCE_PACKAGE} PARENT_SCOPE) # (the tests look for it)
 string(REGEX REPLACE "^qt6-base " "" ZOOMKIN_QT_SOURCE_VERSION "${ZOOMKIN_QT_SOURCE_PACKAGE}")
-file(READ ${ZOOMKIN_QT_LEGAL}/qtbase.options ZOOMKIN_QT_OPTIONS)
+# (the very words configure was given, one to a line, as configure kept them)
+file(READ ${ZOOMKIN_QT_LEGAL}/configure-arguments ZOOMKIN_QT_CONFIGURE_ARGUMENTS)
 
 # zoomkin_qt_parts(TARGET OUT [PLUGINS]): the Qt targets that TARGET links, directly or through
 # other targets, as CMake records the link; with PLUGINS, the plugins that a static Qt links
@@ -46,24 +47,28 @@ function(zoomkin_qt_parts target out)
 endfunction()
 
 # zoomkin_install_notices(TITLE title FROM part... DESTINATION dir [RUNTIMES_VAR var]
-#                         [DEBIAN_PACKAGES package...] [SUMMARY file]): installs NOTICES.txt and
+#                         [DEBIAN_PACKAGES package...] [SOURCE_FILES file...] [SUMMARY file]): installs NOTICES.txt and
 # licences/ in DESTINATION, for the Qt parts FROM names and what they hold; RUNTIMES_VAR names the
 # variable in which an earlier install step left the runtime files it installed (Qt's among them);
-# SUMMARY also writes the game's licence followed by a line for each component.
+# SOURCE_FILES are Qt's files the package carries as they are; SUMMARY also writes the game's
+# licence followed by a line for each component.
 function(zoomkin_install_notices)
-    cmake_parse_arguments(ARG "" "TITLE;DESTINATION;RUNTIMES_VAR;SUMMARY" "FROM;DEBIAN_PACKAGES" ${ARGN})
+    cmake_parse_arguments(ARG "" "TITLE;DESTINATION;RUNTIMES_VAR;SUMMARY" "FROM;DEBIAN_PACKAGES;SOURCE_FILES" ${ARGN})
     set(runtimes)
     if(ARG_RUNTIMES_VAR) # (Qt's own among them are left to the bill of materials)
         set(runtimes "\${${ARG_RUNTIMES_VAR}}")
     endif()
-    set(summary)
+    set(extra) # (each path bracketed: a space in it stays in it)
+    foreach(file IN LISTS ARG_SOURCE_FILES)
+        string(APPEND extra " --source-file [[${file}]]")
+    endforeach()
     if(ARG_SUMMARY)
-        set(summary --summary ${PROJECT_SOURCE_DIR}/LICENSE ${ARG_SUMMARY})
+        string(APPEND extra " --summary [[${PROJECT_SOURCE_DIR}/LICENSE]] [[${ARG_SUMMARY}]]")
     endif()
     install(CODE "
         set(runtimes \"${runtimes}\")
         execute_process(COMMAND [[${Python3_EXECUTABLE}]] [[${ZOOMKIN_NOTICES}]] --qt [[${QT6_INSTALL_PREFIX}]]
-            --from ${ARG_FROM} --runtime \${runtimes} --debian-package ${ARG_DEBIAN_PACKAGES}
-            --title [[${ARG_TITLE}]] --out \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ARG_DESTINATION}\" ${summary}
+            --from ${ARG_FROM} --runtime \${runtimes} --debian-package ${ARG_DEBIAN_PACKAGES} ${extra}
+            --title [[${ARG_TITLE}]] --out \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ARG_DESTINATION}\"
             COMMAND_ERROR_IS_FATAL ANY)")
 endfunction()

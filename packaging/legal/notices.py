@@ -2,7 +2,7 @@
 """What a package of the game holds besides the game, and under which licences, written beside it.
 
   notices.py --qt QT_PREFIX --from NAME... [--runtime FILE...] [--debian-package NAME...]
-             --title TEXT --out DIR
+             [--source-file FILE...] --title TEXT --out DIR
 
 Qt's parts come from the bill of materials that Qt wrote when it was built (QT_PREFIX/sbom/*.spdx,
 Qt 6.8 on): every package reachable from the parts the game uses (--from: a CMake target such as
@@ -11,7 +11,8 @@ on or contains. A Qt without one (6.4) has its attribution files instead, kept i
 then Qt and every component that its attribution files name are listed. The toolchain's
 runtime libraries (--runtime, files the package carries; --debian-package, libraries linked in)
 bring the copyright files of the Debian packages they come from (Qt's own files among the
-runtimes are left to the bill of materials).
+runtimes are left to the bill of materials). Qt's files that a package carries as they are
+(--source-file, such as its loader for the browser) bring the licence their headers name.
 
 Writes DIR/NOTICES.txt (each component, its version, licence and copyright) and DIR/licences/ (the
 text of every licence those name, and the Debian copyright files). Fails, naming it, on a licence
@@ -27,6 +28,8 @@ from pathlib import Path
 
 # Qt is offered under a commercial licence too; a copy made here is never under it.
 NOT_TAKEN = {'LicenseRef-Qt-Commercial'}
+# Older attribution files' ids for licences that have other ids now
+OLD_IDS = {'GPL-2.0': 'GPL-2.0-only', 'GPL-3.0': 'GPL-3.0-only', 'LGPL-3.0': 'LGPL-3.0-only'}
 # Debian's names for the texts it keeps in /usr/share/common-licenses
 COMMON_LICENSES = {'GPL-2.0-only': 'GPL-2', 'GPL-3.0-only': 'GPL-3', 'LGPL-3.0-only': 'LGPL-3',
                    'Apache-2.0': 'Apache-2.0', 'BSL-1.0': 'BSL-1.0', 'CC0-1.0': 'CC0-1.0',
@@ -46,9 +49,9 @@ class Component:
     def licence_ids(self):
         if self.debian_copyright:
             return []
-        # (older attribution files write the operators in lower case)
-        return sorted({t for t in re.split(r'[\s()]+', self.licence)
-                       if t and t.upper() not in ('AND', 'OR', 'WITH', 'NOASSERTION', 'NONE') and t not in NOT_TAKEN})
+        # (an id may hold spaces in older attribution files, which write the operators in lower case)
+        ids = {OLD_IDS.get(t.strip(), t.strip()) for t in re.split(r'\s+(?:AND|OR|WITH)\s+|[()]', self.licence, flags=re.I)}
+        return sorted(ids - {'', 'NOASSERTION', 'NONE'} - NOT_TAKEN)
 
 
 def read_spdx(path):
@@ -111,7 +114,7 @@ def qt_components_from_sbom(sbom, start, legal):
         # (a bundled component's own licence files are named in the attribution it was made from)
         source = re.search(r'Information extracted from:\s*/src_dir/qtbase/(\S+)\s*Entry index: (\d+)',
                            p.get('PackageComment', ''))
-        files = attribution_licence_files(legal / source[1], int(source[2])) if source else []
+        own = attribution_licence_files(legal / source[1], int(source[2])) if source else []
         # named as its attribution names it, and the part of Qt it is in (Qt's own parts first)
         named = re.search(r'^\s*Name: (.+)$', p.get('PackageComment', ''), re.M)
         part = re.match(r'(\w+?)_Attribution_', p['PackageName'])
@@ -119,8 +122,10 @@ def qt_components_from_sbom(sbom, start, legal):
         if '-qt-module-' in pid or '-qt-plugin-' in pid:
             name = f'Qt {name}'
         chosen.append(Component(name, p.get('PackageVersion', 'unknown'), licence,
-                                p.get('PackageCopyrightText', ''), pid, files))
-    return sorted(chosen, key=lambda c: ('-3rdparty-' in c.key, c.name.lower()))
+                                p.get('PackageCopyrightText', ''), pid, own))
+    # (one component may be bundled twice over, zlib for one: it is named once)
+    unique = {(c.name, c.version, c.licence, c.copyright): c for c in chosen}
+    return sorted(unique.values(), key=lambda c: ('-3rdparty-' in c.key, c.name.lower()))
 
 
 def attribution_entries(path):
@@ -161,7 +166,7 @@ def debian_package_of(path):
         out = subprocess.run(['dpkg-query', '-S', str(Path(path).resolve())], capture_output=True, text=True)
     if out.returncode:
         sys.exit(f'notices: no Debian package holds {path}')
-    return out.stdout.split(':')[0]
+    return out.stdout.split(':')[0].split(',')[0]  # (the first of the packages that share the file)
 
 
 def toolchain_components(runtimes, packages):
@@ -182,9 +187,22 @@ def toolchain_components(runtimes, packages):
     return chosen
 
 
+def source_file_components(paths):
+    """Files of Qt's that a package carries as they are, each under the licence its own header names."""
+    chosen = []
+    for path in paths:
+        head = Path(path).read_text(encoding='utf-8', errors='replace')[:2000]
+        licence = re.search(r'SPDX-License-Identifier: (.+)', head)
+        if not licence:
+            sys.exit(f'notices: {path} names no licence in its header')
+        chosen.append(Component(Path(path).name, '', licence[1].strip(), '\n'.join(re.findall(r'(Copyright .+)', head)),
+                                str(path)))
+    return chosen
+
+
 def text_name(licence_id):
     """The file of a licence's text in licences/: its id, with what Windows refuses in a name replaced."""
-    return re.sub(r'[^A-Za-z0-9.+-]', '-', licence_id) + '.txt'
+    return re.sub(r'[^A-Za-z0-9.+]+', '-', licence_id).strip('-') + '.txt'
 
 
 def debian_copyright_name(package):
@@ -192,14 +210,23 @@ def debian_copyright_name(package):
 
 
 def licence_text(licence_id, component, legal):
-    """The text of LICENCE_ID: Qt's copy, Debian's, or else the component's own licence files."""
+    """The file name in licences/ and the text of LICENCE_ID: Qt's copy or Debian's, shared by every
+    component that names it, or else the component's own licence files, under a name of its own."""
     for candidate in (legal / 'LICENSES' / f'{licence_id}.txt',
                       Path('/usr/share/common-licenses') / COMMON_LICENSES.get(licence_id, '-')):
         if candidate.is_file():
-            return candidate.read_bytes()
+            return text_name(licence_id), candidate.read_bytes()
     if component.licence_files:
-        return b'\n\n'.join(f.read_bytes() for f in component.licence_files)
+        return (text_name(f'{component.name}-{licence_id}'),
+                b'\n\n'.join(f.read_bytes() for f in component.licence_files))
     sys.exit(f'notices: no text of the licence {licence_id}, which {component.name} names')
+
+
+def common_licences_named(copyright_file):
+    """The texts a Debian copyright file points to in /usr/share/common-licenses, which a package
+    for another system must carry itself."""
+    named = set(re.findall(r'/usr/share/common-licenses/([\w.+-]+)', copyright_file.read_text(errors='replace')))
+    return [path for name in sorted(named) if (path := Path('/usr/share/common-licenses') / name).is_file()]
 
 
 def write(components, title, qt, out):
@@ -216,9 +243,14 @@ def write(components, title, qt, out):
     for c in components:
         lines += ['-' * 78, f'{c.name} {c.version}'.rstrip(), f'  Licence: {c.licence}']
         for licence_id in c.licence_ids():
-            (texts / text_name(licence_id)).write_bytes(licence_text(licence_id, c, legal))
+            name, text = licence_text(licence_id, c, legal)
+            (texts / name).write_bytes(text)
+            lines.append(f'  {licence_id}: licences/{name}')
         if c.debian_copyright:
             (texts / debian_copyright_name(c.key)).write_bytes(c.debian_copyright.read_bytes())
+            for common in common_licences_named(c.debian_copyright):
+                (texts / f'debian-common-licenses-{common.name}.txt').write_bytes(common.read_bytes())
+                lines.append(f'  {common}: licences/debian-common-licenses-{common.name}.txt')
         if c.copyright:
             lines += ['  ' + line for line in c.copyright.splitlines()]
         lines.append('')
@@ -236,13 +268,15 @@ def main():
     parser.add_argument('--from', dest='start', nargs='+', required=True)
     parser.add_argument('--runtime', nargs='*', default=[])
     parser.add_argument('--debian-package', nargs='*', default=[])
+    parser.add_argument('--source-file', action='append', default=[])
     parser.add_argument('--title', required=True)
     parser.add_argument('--out', type=Path, required=True)
     parser.add_argument('--summary', nargs=2, type=Path, metavar=('LICENCE', 'OUT'),
                         help='also write OUT: the game\'s LICENCE, then a line for each component')
     args = parser.parse_args()
     runtimes = [r for r in args.runtime if not Path(r).resolve().is_relative_to(args.qt.resolve())]  # (not Qt's)
-    components = qt_components(args.qt, args.start) + toolchain_components(runtimes, args.debian_package)
+    components = (qt_components(args.qt, args.start) + source_file_components(args.source_file)
+                  + toolchain_components(runtimes, args.debian_package))
     write(components, args.title, args.qt, args.out)
     if args.summary:
         licence, out = args.summary

@@ -19,18 +19,25 @@ zoomkin_qt_parts(zoomkin _qt_parts PLUGINS)
 execute_process(COMMAND dpkg-query -W -f=\${Version} emscripten OUTPUT_VARIABLE ZOOMKIN_EMSCRIPTEN_VERSION)
 set(ZOOMKIN_NOTICES_FROM ${_qt_parts} PARENT_SCOPE) # for the tests
 zoomkin_install_notices(TITLE "Zoomkin Race! ${PROJECT_VERSION} in a browser: what the page holds"
-    FROM ${_qt_parts} DEBIAN_PACKAGES emscripten DESTINATION legal)
+    FROM ${_qt_parts} DEBIAN_PACKAGES emscripten SOURCE_FILES $<TARGET_FILE_DIR:zoomkin>/qtloader.js DESTINATION legal)
 set(ZOOMKIN_SOURCE_ARCHIVE zoomkin-race-${PROJECT_VERSION}-source.tar.gz)
-string(REPLACE "&" "&amp;" ZOOMKIN_QT_OPTIONS_HTML "${ZOOMKIN_QT_OPTIONS}")
-string(REPLACE "<" "&lt;" ZOOMKIN_QT_OPTIONS_HTML "${ZOOMKIN_QT_OPTIONS_HTML}")
+string(REPLACE "&" "&amp;" ZOOMKIN_QT_ARGUMENTS_HTML "${ZOOMKIN_QT_CONFIGURE_ARGUMENTS}")
+string(REPLACE "<" "&lt;" ZOOMKIN_QT_ARGUMENTS_HTML "${ZOOMKIN_QT_ARGUMENTS_HTML}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/legal.html.in legal/index.html @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/legal/index.html DESTINATION legal)
-# The game's source as committed (what git archive makes of HEAD); from a tree without git, the tree
+# The game's source as built: what git archive makes of the work tree's tracked files (of the
+# commit, or of a stash-like commit when they have changes); from a tree without git, the tree
 install(CODE "
     set(archive \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/legal/${ZOOMKIN_SOURCE_ARCHIVE}\")
     if(EXISTS [[${PROJECT_SOURCE_DIR}/.git]])
+        execute_process(COMMAND git -C [[${PROJECT_SOURCE_DIR}]] -c user.name=build -c user.email=build@invalid
+            stash create OUTPUT_VARIABLE tree
+            OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+        if(NOT tree)
+            set(tree HEAD)
+        endif()
         execute_process(COMMAND git -C [[${PROJECT_SOURCE_DIR}]] archive --format=tar.gz
-            --prefix=zoomkin-race-${PROJECT_VERSION}/ -o \${archive} HEAD COMMAND_ERROR_IS_FATAL ANY)
+            --prefix=zoomkin-race-${PROJECT_VERSION}/ -o \${archive} \${tree} COMMAND_ERROR_IS_FATAL ANY)
     else()
         execute_process(COMMAND tar -czf \${archive} --exclude=./build* --transform=s,^.,zoomkin-race-${PROJECT_VERSION},
             -C [[${PROJECT_SOURCE_DIR}]] . COMMAND_ERROR_IS_FATAL ANY)

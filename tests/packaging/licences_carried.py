@@ -38,16 +38,20 @@ for c in components:
     if missing:
         failures.append(f'NOTICES.txt lacks {c.name}\'s notice: {missing[0]!r}')
     for licence_id in c.licence_ids():
-        text = texts / notices.text_name(licence_id)
-        if not text.is_file() or text.read_bytes() != notices.licence_text(licence_id, c, args.qt / 'legal'):
+        name, wanted = notices.licence_text(licence_id, c, args.qt / 'legal')
+        if not (texts / name).is_file() or (texts / name).read_bytes() != wanted:
             failures.append(f'no text of {licence_id} (named by {c.name}) in licences/')
-# Every DLL is Qt's (its bill of materials names the file; without one, a part named) or in the notices
+# Every DLL has its notice: a file of Qt's, that of the package of Qt's bill of materials that holds
+# it (without one, a part named), any other under its own name
 sbom = sorted((args.qt / 'sbom').glob('qtbase-*.spdx'))
-qt_files = ({Path(f['FileName']).name.lower() for f in notices.read_spdx(sbom[0])[1].values()}
-            if sbom else {f'qt6{part[5:].lower()}.dll' for part in args.start} | {p.lower() for p in args.start})
+packages, files, relations = notices.read_spdx(sbom[0]) if sbom else ({}, {}, [])
+holder = {Path(files[b]['FileName']).name.lower(): f'Qt {packages[a]["PackageName"]} '
+          for a, kind, b in relations if kind == 'CONTAINS' and b in files and a in packages}
+if not sbom:
+    holder = {f'qt6{part[5:].lower()}.dll': 'Qt (' for part in args.start} | {p.lower(): 'Qt (' for p in args.start}
 for dll in root.rglob('*.dll'):
-    if dll.name.lower() not in qt_files and dll.name not in said:
-        failures.append(f'{dll.relative_to(root)} is accounted for nowhere in NOTICES.txt')
+    if holder.get(dll.name.lower(), dll.name) not in said:
+        failures.append(f'{dll.relative_to(root)} has no notice in NOTICES.txt')
 for requirement in args.require:
     pattern, _, text = requirement.partition(':')
     matches = sorted(root.rglob(pattern))

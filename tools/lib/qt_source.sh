@@ -39,14 +39,16 @@ build_qt_from_source() {
 
 # keep_qt_legal_texts SOURCE VERSION OPTIONS: what a package of this Qt must carry, kept in
 # $QT/legal: the source's licence texts and the attribution files of the code it bundles (with
-# the licence files beside them), and which source was built with which options, for the notices.
+# the licence files beside them), and which source was built how: the source package, our options
+# file with its reasons, and the very arguments configure was given (its config.opt).
 keep_qt_legal_texts() {
     local src=$1 version=$2 options_file=$3
     mkdir -p "$QT/legal"
     (cd "$src" && find . -path ./tests -prune -o -type f \( -name qt_attribution.json -o -iname '*LICEN[CS]E*' \
-        -o -iname '*COPYING*' -o -path './LICENSES/*' -o -path ./debian/copyright \) -print | tar -cf - -T -) | tar -xf - -C "$QT/legal"
+        -o -iname '*COPYING*' -o -path './LICENSES/*' -o -path ./debian/copyright \) -print | tar -cf - -T -) |
+        tar -xf - -C "$QT/legal" || return 1
     echo "qt6-base $version" >"$QT/legal/source-package"
-    cp "$options_file" "$QT/legal/qtbase.options"
+    cp "$options_file" "$QT/legal/qtbase.options" && cp "$QT.build/config.opt" "$QT/legal/configure-arguments"
 }
 
 # fetch_qt_source VERSION: prints the folder of qt6-base's source at VERSION, with Debian's patches,
