@@ -37,9 +37,9 @@ install(CODE "
             set(tree HEAD)
         endif()
         execute_process(COMMAND git -C [[${PROJECT_SOURCE_DIR}]] archive --format=tar.gz
-            --prefix=zoomkin-race-${PROJECT_VERSION}/ -o \${archive} \${tree} COMMAND_ERROR_IS_FATAL ANY)
+            --prefix=zoomkin-race-${PROJECT_VERSION}/ -o \"\${archive}\" \${tree} COMMAND_ERROR_IS_FATAL ANY)
     else()
-        execute_process(COMMAND tar -czf \${archive} --exclude=./build* --transform=s,^.,zoomkin-race-${PROJECT_VERSION},
+        execute_process(COMMAND tar -czf \"\${archive}\" --exclude=./build* --transform=s,^.,zoomkin-race-${PROJECT_VERSION},
             -C [[${PROJECT_SOURCE_DIR}]] . COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 
