@@ -23,7 +23,8 @@ parser.add_argument('--require', action='append', default=[])
 args = parser.parse_args()
 root = args.package
 if zipfile.is_zipfile(root):
-    root = Path(tempfile.mkdtemp())
+    unpacked = tempfile.TemporaryDirectory()  # (gone when the check ends)
+    root = Path(unpacked.name)
     zipfile.ZipFile(args.package).extractall(root)
 failures = []
 found = sorted(root.rglob('NOTICES.txt'))

@@ -7,8 +7,9 @@ The zip's page is served on 127.0.0.1 and played through Selenium and Debian's c
 hovering a caption turns it red and shows the cheer; a race without a pick and one with a pick
 show their boxes (read as a screen reader reads them: the title bar and the text) in an order the
 roster allows, and put the racers back on the start line; Quit ends the game and the page says so;
-Play again starts it anew; the link to the licences and source stays in reach; nothing reaches the console as an error; a page whose game is missing
-says it could not start. Screenshots land in SHOTS.
+Play again starts it anew; the link to the licences and source stays in reach; nothing reaches
+the console as an error; a page whose game is missing says it could not start. Screenshots land
+in SHOTS.
 """
 import atexit, functools, http.server, io, os, shutil, subprocess, sys, tempfile, threading, time, zipfile
 from PIL import Image
